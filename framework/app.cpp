@@ -1,0 +1,65 @@
+#include "app.h"
+
+namespace {
+
+CWinApp* s_pApp = nullptr;
+
+std::wstring ExecutableBaseName(HINSTANCE hInstance)
+{
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(hInstance, path, MAX_PATH);
+    std::wstring name = path;
+    const auto slash = name.find_last_of(L"\\/");
+    if (slash != std::wstring::npos)
+        name.erase(0, slash + 1);
+    const auto dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos)
+        name.erase(dot);
+    return name;
+}
+
+} // namespace
+
+CWinApp::CWinApp(const wchar_t* pszAppName)
+{
+    m_hInstance = ::GetModuleHandleW(nullptr);
+    m_strAppName = pszAppName ? pszAppName : ExecutableBaseName(m_hInstance);
+    s_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (s_pApp == this)
+        s_pApp = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return FALSE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return m_nExitCode;
+}
+
+int CWinApp::Run(HINSTANCE hInstance)
+{
+    m_hInstance = hInstance;
+    if (InitInstance()) {
+        MSG msg;
+        BOOL got;
+        while ((got = ::GetMessageW(&msg, nullptr, 0, 0)) != 0 && got != -1) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        if (got == 0)
+            m_nExitCode = static_cast<int>(msg.wParam);
+    }
+    return ExitInstance();
+}
+
+CWinApp* GetApp()
+{
+    return s_pApp;
+}

@@ -1,0 +1,119 @@
+#pragma once
+// One vocabulary for owning Windows handles: move-only owners that close what they hold.
+#include <windows.h>
+
+#include <utility>
+
+namespace fw {
+
+// Owns a handle of type T and closes it with Close. "None" is the null handle, or for the handles
+// that CreateFile and its kin return, INVALID_HANDLE_VALUE.
+template <typename T, auto Close, bool MinusOneIsNone = false>
+class unique_any {
+    static T Invalid() { return MinusOneIsNone ? reinterpret_cast<T>(-1) : T{}; }
+
+public:
+    unique_any() = default;
+    explicit unique_any(T value) : m_value(value) {}
+    unique_any(const unique_any&) = delete;
+    unique_any& operator=(const unique_any&) = delete;
+    unique_any(unique_any&& other) noexcept : m_value(other.release()) {}
+    unique_any& operator=(unique_any&& other) noexcept
+    {
+        if (this != &other)
+            reset(other.release());
+        return *this;
+    }
+    ~unique_any() { reset(); }
+
+    T get() const { return m_value; }
+    explicit operator bool() const { return m_value != Invalid(); }
+
+    // Closes the held handle and takes the new one.
+    void reset(T value = Invalid())
+    {
+        if (m_value != Invalid())
+            Close(m_value);
+        m_value = value;
+    }
+    T release() { return std::exchange(m_value, Invalid()); }
+    // For out-parameters: closes the held handle and hands out the place to write a new one.
+    T* put()
+    {
+        reset();
+        return &m_value;
+    }
+
+private:
+    T m_value = Invalid();
+};
+
+using unique_hkey = unique_any<HKEY, &::RegCloseKey>;
+using unique_handle = unique_any<HANDLE, &::CloseHandle>;
+using unique_file = unique_any<HANDLE, &::CloseHandle, true>;
+using unique_hmodule = unique_any<HMODULE, &::FreeLibrary>;
+using unique_hwnd = unique_any<HWND, &::DestroyWindow>;
+using unique_hglobal = unique_any<HGLOBAL, &::GlobalFree>;
+using unique_hook = unique_any<HHOOK, &::UnhookWindowsHookEx>;
+
+// A process started with CreateProcess: both of its handles, process first.
+struct unique_process_information {
+    unique_handle process;
+    unique_handle thread;
+};
+
+// GetDC/ReleaseDC: the context belongs to its window.
+class unique_window_dc {
+public:
+    explicit unique_window_dc(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    unique_window_dc(const unique_window_dc&) = delete;
+    unique_window_dc& operator=(const unique_window_dc&) = delete;
+    ~unique_window_dc()
+    {
+        if (m_hDC)
+            ::ReleaseDC(m_hWnd, m_hDC);
+    }
+    HDC get() const { return m_hDC; }
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};
+
+// BeginPaint/EndPaint for one WM_PAINT.
+class paint_scope {
+public:
+    explicit paint_scope(HWND hWnd) : m_hWnd(hWnd) { m_hDC = ::BeginPaint(hWnd, &m_ps); }
+    paint_scope(const paint_scope&) = delete;
+    paint_scope& operator=(const paint_scope&) = delete;
+    ~paint_scope() { ::EndPaint(m_hWnd, &m_ps); }
+    HDC get() const { return m_hDC; }
+    const PAINTSTRUCT& info() const { return m_ps; }
+
+private:
+    HWND m_hWnd;
+    PAINTSTRUCT m_ps{};
+    HDC m_hDC = nullptr;
+};
+
+// GlobalLock/GlobalUnlock of a movable block.
+class global_lock {
+public:
+    explicit global_lock(HGLOBAL hMem) : m_hMem(hMem), m_p(::GlobalLock(hMem)) {}
+    global_lock(const global_lock&) = delete;
+    global_lock& operator=(const global_lock&) = delete;
+    ~global_lock()
+    {
+        if (m_p)
+            ::GlobalUnlock(m_hMem);
+    }
+    void* get() const { return m_p; }
+    // Leaves the block locked: for memory that must stay locked for the life of what it backs.
+    void* release() { return std::exchange(m_p, nullptr); }
+
+private:
+    HGLOBAL m_hMem;
+    void* m_p;
+};
+
+} // namespace fw

@@ -1,0 +1,8 @@
+// The framework's entry point: every program hands its run to its one application object.
+#include "app.h"
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
+{
+    CWinApp* pApp = GetApp();
+    return pApp ? pApp->Run(hInstance) : 1;
+}
