@@ -43,7 +43,7 @@ plate() { # width height look
     local w=$1 h=$2 fill edge
     read -r fill edge INK D <<<"${LOOK[$3]}"
     ARGS=(-size "${w}x${h}" "xc:$PANEL"
-        -fill "$fill" -stroke "$edge" -strokewidth 1 -draw "roundrectangle 0.5,0.5 $((w - 2)).5,$((h - 2)).5 4,4"
+        -fill "$fill" -stroke "$edge" -strokewidth 1 -draw "roundrectangle 0,0 $((w - 1)),$((h - 1)) 4,4"
         -stroke none -fill "$INK" -font "$FONT")
 }
 
@@ -52,7 +52,7 @@ at() { echo "$(($1 + D)),$(($2 + D))"; }
 
 # Words centred on the face, DX pixels right of its centre.
 words() { # text pointsize [dx]
-    ARGS+=(-pointsize "$2" -gravity center -annotate "+$((${3:-0} + D))+$D" "$1" -gravity northwest)
+    ARGS+=(-pointsize "$2" -gravity center -annotate "+$((${3:-0} + D))+$D" "$1")
 }
 
 # Draws icon outlines: ink strokes 1.5 px wide, no fill.
@@ -84,6 +84,12 @@ brightness_face() { # file look sign
     write "$1" "${ARGS[@]}"
 }
 
+# Two small screens on stands, for the modes that use both.
+two_screens() {
+    outline "rectangle $(at 11 8) $(at 25 19)" "rectangle $(at 29 8) $(at 43 19)" \
+        "line $(at 18 19) $(at 18 23)" "line $(at 36 19) $(at 36 23)"
+}
+
 # Row 0: a display mode, a small picture of the screens at the left and the mode's words.
 mode_face() { # file look icon words
     plate 202 30 "$2"
@@ -94,13 +100,11 @@ mode_face() { # file look icon words
             outline "rectangle $(at 13 6) $(at 41 20)" "line $(at 27 20) $(at 27 23)" "line $(at 21 24) $(at 33 24)" ;;
         duplicate)
             # the same picture on both screens
-            outline "rectangle $(at 11 8) $(at 25 19)" "rectangle $(at 29 8) $(at 43 19)" \
-                "line $(at 18 19) $(at 18 23)" "line $(at 36 19) $(at 36 23)"
+            two_screens
             ARGS+=(-draw "rectangle $(at 15 12) $(at 21 15)" -draw "rectangle $(at 33 12) $(at 39 15)") ;;
         extend)
             # one picture spread over both screens
-            outline "rectangle $(at 11 8) $(at 25 19)" "rectangle $(at 29 8) $(at 43 19)" \
-                "line $(at 18 19) $(at 18 23)" "line $(at 36 19) $(at 36 23)"
+            two_screens
             ARGS+=(-draw "rectangle $(at 15 12) $(at 39 15)") ;;
     esac
     words "$4" 12 12
@@ -108,7 +112,7 @@ mode_face() { # file look icon words
 }
 
 # Row 7: the battery button. The program draws the level's digits centred on it, so the battery icon keeps to
-# the left end (x 9..25) and the middle stays clear; MARK, when given, fills the middle instead.
+# the left end (x 9..26) and the middle stays clear; MARK, when given, fills the middle instead.
 battery_face() { # file look [mark]
     plate 100 30 "$2"
     outline "rectangle $(at 10 10) $(at 23 20)"
@@ -119,13 +123,14 @@ battery_face() { # file look [mark]
 
 # The level's digits and percent sign: 10 x 16, white, every pixel either fully opaque or clear.
 glyph() { # file character
-    local c=$2
-    # the monospaced zero carries a dot; its capital O is the plain oval of the same size
-    [ "$c" = 0 ] && c=O
-    local shape=(-font "$MONO" -pointsize 16 +antialias "label:$c")
-    # the monospaced percent sign is too thin at this size; the proportional one, narrowed, reads better
-    [ "$2" = % ] && shape=(-font "$FONT" -pointsize 48 label:% -trim +repage -resize '10x12!'
-        -channel A -threshold 40% +channel)
+    local shape
+    case $2 in
+        # the monospaced zero carries a dot; its capital O is the plain oval of the same size
+        0) shape=(-font "$MONO" -pointsize 16 +antialias label:O) ;;
+        # the monospaced percent sign is too thin at this size; the proportional one, narrowed, reads better
+        %) shape=(-font "$FONT" -pointsize 48 label:% -trim +repage -resize '10x12!' -channel A -threshold 40% +channel) ;;
+        *) shape=(-font "$MONO" -pointsize 16 +antialias "label:$2") ;;
+    esac
     write "$1" -background none -fill white "${shape[@]}" -trim +repage -fill white -colorize 100 \
         -gravity center -background none -extent 10x16
 }
@@ -134,7 +139,7 @@ glyph() { # file character
 background() { # file
     local rows=(DISPLAY BRIGHTNESS SCREEN RESOLUTION BLUETOOTH WIRELESS 'WIRED LAN' BATTERY) k
     ARGS=(-size 340x335 xc:none
-        -fill "$PANEL_FILL" -stroke "$PANEL_EDGE" -strokewidth 1 -draw 'roundrectangle 0.5,0.5 338.5,333.5 8,8'
+        -fill "$PANEL_FILL" -stroke "$PANEL_EDGE" -strokewidth 1 -draw 'roundrectangle 0,0 339,334 8,8'
         -stroke none -fill "$RULE")
     for k in 1 2 3 4 5 6 7; do ARGS+=(-draw "rectangle 10,$((4 + 41 * k)) 329,$((4 + 41 * k))"); done
     ARGS+=(-fill "$LABEL_INK" -font "$FONT" -pointsize 11 -gravity northwest)
