@@ -1,0 +1,32 @@
+#pragma once
+// A program started by a test; it is ended when the test lets go of it, whatever happened.
+#include "handles.h"
+
+#include <optional>
+#include <string>
+
+namespace driver {
+
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    ChildProcess(ChildProcess&&) = default;
+    ChildProcess& operator=(ChildProcess&&) = default;
+    ~ChildProcess();
+
+    // Starts the program with the given command-line arguments and working folder (empty: the
+    // program's own folder). False when it could not be started.
+    bool Start(const std::wstring& program, const std::wstring& arguments = L"", const std::wstring& folder = L"");
+    // The exit code once the program has ended within the time; nothing otherwise.
+    std::optional<DWORD> WaitForExit(DWORD nTimeoutMs = 10000);
+    bool IsRunning() const;
+    void Terminate();
+    DWORD Id() const { return m_nId; }
+    HANDLE Handle() const { return m_process.get(); }
+
+private:
+    fw::unique_handle m_process;
+    DWORD m_nId = 0;
+};
+
+} // namespace driver

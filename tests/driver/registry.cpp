@@ -1,0 +1,108 @@
+#include "registry.h"
+
+#include <aclapi.h>
+
+#include <vector>
+
+namespace driver {
+
+std::optional<RegistryValue> ReadValue(HKEY hRoot, const char* pszKey, const char* pszName)
+{
+    fw::unique_hkey key;
+    if (::RegOpenKeyExA(hRoot, pszKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD type = 0;
+    DWORD cb = 0;
+    if (::RegQueryValueExA(key.get(), pszName, nullptr, &type, nullptr, &cb) != ERROR_SUCCESS)
+        return std::nullopt;
+    RegistryValue value{type, std::string(cb, '\0')};
+    if (::RegQueryValueExA(key.get(), pszName, nullptr, &type, reinterpret_cast<BYTE*>(value.data.data()), &cb) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    value.data.resize(cb);
+    return value;
+}
+
+std::optional<std::string> ReadString(HKEY hRoot, const char* pszKey, const char* pszName)
+{
+    auto value = ReadValue(hRoot, pszKey, pszName);
+    if (!value || value->type != REG_SZ)
+        return std::nullopt;
+    std::string text = value->data;
+    while (!text.empty() && text.back() == '\0')
+        text.pop_back();
+    return text;
+}
+
+bool WriteValue(HKEY hRoot, const char* pszKey, const char* pszName, DWORD type, const void* pData, DWORD cb)
+{
+    fw::unique_hkey key;
+    if (::RegCreateKeyExA(hRoot, pszKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+        return false;
+    return ::RegSetValueExA(key.get(), pszName, 0, type, static_cast<const BYTE*>(pData), cb) == ERROR_SUCCESS;
+}
+
+bool WriteString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& text)
+{
+    return WriteValue(hRoot, pszKey, pszName, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+bool WriteDword(HKEY hRoot, const char* pszKey, const char* pszName, DWORD value)
+{
+    return WriteValue(hRoot, pszKey, pszName, REG_DWORD, &value, sizeof(value));
+}
+
+void DeleteValue(HKEY hRoot, const char* pszKey, const char* pszName)
+{
+    fw::unique_hkey key;
+    if (::RegOpenKeyExA(hRoot, pszKey, 0, KEY_SET_VALUE, key.put()) == ERROR_SUCCESS)
+        ::RegDeleteValueA(key.get(), pszName);
+}
+
+void DeleteTree(HKEY hRoot, const char* pszKey)
+{
+    ::RegDeleteTreeA(hRoot, pszKey);
+    ::RegDeleteKeyA(hRoot, pszKey);
+}
+
+bool KeyExists(HKEY hRoot, const char* pszKey)
+{
+    fw::unique_hkey key;
+    return ::RegOpenKeyExA(hRoot, pszKey, 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+}
+
+ReadOnlyKey::ReadOnlyKey(HKEY hRoot, const char* pszKey)
+{
+    if (::RegCreateKeyExA(hRoot, pszKey, 0, nullptr, 0, KEY_READ | READ_CONTROL | WRITE_DAC, nullptr, m_key.put(),
+                          nullptr) != ERROR_SUCCESS)
+        return;
+
+    DWORD cb = 0;
+    ::RegGetKeySecurity(m_key.get(), DACL_SECURITY_INFORMATION, nullptr, &cb);
+    m_savedDescriptor.resize(cb);
+    if (::RegGetKeySecurity(m_key.get(), DACL_SECURITY_INFORMATION, m_savedDescriptor.data(), &cb) != ERROR_SUCCESS)
+        return;
+
+    // Everyone may read; no entry grants any change, so every write is refused.
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID pEveryone = nullptr;
+    if (!::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &pEveryone))
+        return;
+    const DWORD cbAcl = sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + ::GetLengthSid(pEveryone);
+    std::vector<BYTE> acl(cbAcl);
+    SECURITY_DESCRIPTOR sd;
+    const bool ok = ::InitializeAcl(reinterpret_cast<PACL>(acl.data()), cbAcl, ACL_REVISION) &&
+                    ::AddAccessAllowedAce(reinterpret_cast<PACL>(acl.data()), ACL_REVISION, KEY_READ, pEveryone) &&
+                    ::InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION) &&
+                    ::SetSecurityDescriptorDacl(&sd, TRUE, reinterpret_cast<PACL>(acl.data()), FALSE);
+    ::FreeSid(pEveryone);
+    m_bApplied = ok && ::RegSetKeySecurity(m_key.get(), DACL_SECURITY_INFORMATION, &sd) == ERROR_SUCCESS;
+}
+
+ReadOnlyKey::~ReadOnlyKey()
+{
+    if (m_bApplied)
+        ::RegSetKeySecurity(m_key.get(), DACL_SECURITY_INFORMATION, m_savedDescriptor.data());
+}
+
+} // namespace driver
