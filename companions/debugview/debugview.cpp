@@ -1,0 +1,104 @@
+// DebugView.exe: the debug viewer window that receives Popbar's trace texts.
+//
+//   DebugView.exe [output-file] [--hang]
+//
+// Each text (WM_COPYDATA, dwData 0xFEFF, UTF-16) is appended as UTF-8 to the output file, or written
+// to standard output when none is given, followed by one line break; line breaks inside a text are
+// kept as they are. --hang creates the window and then never answers it, for time-out tests.
+#include "trace/debug_viewer.h"
+
+#include "handles.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace {
+
+fw::unique_file s_output;
+
+std::string Utf8(const wchar_t* pszText, int nChars)
+{
+    const int cb = ::WideCharToMultiByte(CP_UTF8, 0, pszText, nChars, nullptr, 0, nullptr, nullptr);
+    std::string text(cb > 0 ? cb : 0, '\0');
+    if (cb > 0)
+        ::WideCharToMultiByte(CP_UTF8, 0, pszText, nChars, text.data(), cb, nullptr, nullptr);
+    return text;
+}
+
+void Append(const std::string& record)
+{
+    const HANDLE hOut = s_output ? s_output.get() : ::GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD written = 0;
+    ::WriteFile(hOut, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+}
+
+// A record is the text up to its first null character, within the bytes that were sent.
+void OnRecord(const COPYDATASTRUCT& record)
+{
+    if (record.dwData != kTraceRecordTag || !record.lpData)
+        return;
+    const auto* pszText = static_cast<const wchar_t*>(record.lpData);
+    const int nMax = static_cast<int>(record.cbData / sizeof(wchar_t));
+    int nChars = 0;
+    while (nChars < nMax && pszText[nChars])
+        ++nChars;
+    Append(Utf8(pszText, nChars) + "\n");
+}
+
+LRESULT CALLBACK ViewerProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COPYDATA:
+        OnRecord(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        return TRUE;
+    case WM_DESTROY:
+        ::PostQuitMessage(0);
+        return 0;
+    default:
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+int main()
+{
+    int argc = 0;
+    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    bool bHang = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring arg = argv[i];
+        if (arg == L"--hang") {
+            bHang = true;
+        } else {
+            s_output.reset(::CreateFileW(arg.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!s_output)
+                return 2;
+        }
+    }
+    ::LocalFree(argv);
+
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ViewerProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = kViewerClass;
+    if (!::RegisterClassW(&wc))
+        return 1;
+    // A top-level window that is never shown: other processes find it by class and title.
+    const HWND hWnd = ::CreateWindowExW(0, kViewerClass, kViewerTitle, WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                        nullptr, wc.hInstance, nullptr);
+    if (!hWnd)
+        return 1;
+
+    if (bHang) {
+        ::Sleep(INFINITE);
+    }
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return 0;
+}

@@ -1,0 +1,324 @@
+#include "controller/kestrel_menu_dlg.h"
+
+#include "app/keyrelay_message.h"
+#include "controller/button_lookup.h"
+#include "controller/init_steps.h"
+#include "controller/menu_messages.h"
+#include "controller/menu_placement.h"
+#include "handles.h"
+#include "keyhook/outside_click_hook.h"
+#include "keyrelay.h"
+#include "messagebox.h"
+#include "peers/hub_messages.h"
+#include "peers/screen_hub.h"
+#include "popbar_resource.h"
+#include "skin/skin_loader.h"
+#include "trace/debug_trace.h"
+
+namespace {
+
+constexpr int kBatterySlot = 16;
+constexpr WORD kBackgroundImage = 2168;
+constexpr UINT kMenuOpacityPercent = 85;
+// Refreshes the frame after a style change without moving, sizing, reordering or activating.
+constexpr UINT kFrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+
+RECT DesktopRect()
+{
+    RECT rc{};
+    ::GetClientRect(::GetDesktopWindow(), &rc);
+    return rc;
+}
+
+} // namespace
+
+CKestrelMenuDlg::CKestrelMenuDlg() : CDialog(IDD_KESTREL_MENU, nullptr)
+{
+    m_hInstance = ::GetModuleHandleW(nullptr);
+    m_hIcon = ::LoadIconW(m_hInstance, MAKEINTRESOURCEW(IDI_POPBAR));
+}
+
+// The buttons, their pictures, the background and the skin library stay until the process ends.
+CKestrelMenuDlg::~CKestrelMenuDlg() = default;
+
+const CDialog::MessageMap& CKestrelMenuDlg::GetMessageMap() const
+{
+    static const MessageMapEntry entries[] = {
+        Message(MSG_HIDEMENU, &CKestrelMenuDlg::OnHideMenu),
+        Message(MSG_RELOADDISPLAY, &CKestrelMenuDlg::OnReloadDisplay),
+        Message(WM_TIMER, &CKestrelMenuDlg::OnTimer),
+        Message(WM_CLOSE, &CKestrelMenuDlg::OnClose),
+        Message(WM_PAINT, &CKestrelMenuDlg::OnPaint),
+        Message(WM_QUERYDRAGICON, &CKestrelMenuDlg::OnQueryDragIcon),
+        Message(WM_ERASEBKGND, &CKestrelMenuDlg::OnEraseBkgnd),
+    };
+    static const MessageMap map = MapOf(entries);
+    return map;
+}
+
+LRESULT CKestrelMenuDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // These do their work first and then go on to the framework like any other message.
+    switch (message) {
+    case MSG_MENUBTN:
+        if (wParam == MENUBTN_KEY && lParam == MENUBTN_RELEASED)
+            OnMenuKey();
+        break;
+    case MSG_HUBCMD:
+        OnHubNotification(wParam, lParam);
+        break;
+    case WM_DISPLAYCHANGE:
+        OnDisplayChange();
+        break;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMSUSPEND)
+            OnSuspend();
+        break;
+    default:
+        break;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+BOOL CKestrelMenuDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    m_hWndMenu = m_hWnd;
+    g_hWndMenu = m_hWnd;
+
+    RECT rcTemplate{};
+    ::GetWindowRect(m_hWnd, &rcTemplate);
+    m_sizeTemplate = {rcTemplate.right - rcTemplate.left, rcTemplate.bottom - rcTemplate.top};
+
+    InitSteps steps;
+    steps.loadResource = [this] {
+        m_hResource = LoadResourceLibrary(m_hInstance);
+        return m_hResource != nullptr;
+    };
+    steps.findScreenHub = [] { FindScreenHubWindow(); };
+    steps.createButtons = [this] { return CreateButtons(m_pButtons, m_hResource); };
+    steps.layoutButtons = [this] {
+        return LayoutButtons(
+            m_pButtons, m_hWndMenu, m_hInstance, [this] { ApplyDisplayMode(); },
+            [] { PostHubCommand(HUBCMD_AVAILABILITY, 0); });
+    };
+    if (const wchar_t* pszFailure = RunInitSteps(steps)) {
+        FailWith(pszFailure);
+        return FALSE;
+    }
+    if (!FinishInitialisation()) {
+        // Without its place the menu could never be shown: end rather than run on without a menu.
+        DebugTrace(L"\nInit : Can not place the menu");
+        EndDialog(IDABORT);
+    }
+    return FALSE;
+}
+
+bool CKestrelMenuDlg::FinishInitialisation()
+{
+    // No task-bar button for the menu.
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
+    const LONG_PTR toolStyle = (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
+    if (toolStyle != exStyle) {
+        ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, toolStyle);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, kFrameChangedFlags);
+    }
+
+    SetMenuOpacity(kMenuOpacityPercent, m_hWndMenu);
+    LoadPngResource(&m_pBackground, kBackgroundImage, L"PNG", m_hResource);
+
+    // The dialog manager shows the visible template right after this: keep that show off-screen.
+    const SIZE size = MenuSize();
+    const POINT parked = ParkedMenuPlace(size);
+    if (!::SetWindowPos(m_hWndMenu, HWND_TOPMOST, parked.x, parked.y, size.cx, size.cy, SWP_HIDEWINDOW))
+        return false;
+
+    ::SetTimer(m_hWnd, TIMER_AUTOHIDE, kAutoHidePeriodMs, nullptr);
+    KbdHkSetHookOwner(m_hWnd, g_nKeyRelayMessage);
+    ::PostMessageW(m_hWndMenu, MSG_HIDEMENU, 0, 0);
+    return true;
+}
+
+void CKestrelMenuDlg::FailWith(const wchar_t* pszText)
+{
+    ::PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
+    AppMessageBox(pszText);
+    // The posted close request may have been refused: a menu without its buttons must not run on.
+    EndDialog(IDABORT);
+}
+
+void CKestrelMenuDlg::OnCancel()
+{
+    HideMenu();
+}
+
+void CKestrelMenuDlg::OnMenuKey()
+{
+    EnsureScreenHubRunning();
+    const DWORD status = QueryMenuStatus();
+
+    if (IsMenuVisible()) {
+        ::PostMessageW(g_hWndScreenHub, MSG_MENUKEYAGAIN, 0, 0);
+        if (status & STATUS_DISMISS_ALLOWED) {
+            HideMenu();
+            RemoveOutsideClickHook();
+        }
+        return;
+    }
+
+    DebugTrace(L"\nMSG_MENUBTN : Menu SHOW");
+    // No tick may hide the half-opened menu.
+    ::KillTimer(m_hWnd, TIMER_AUTOHIDE);
+    ::PostMessageW(g_hWndScreenHub, MSG_MENUOPENED, 0, 0);
+
+    DebugTrace((status & STATUS_WIRED_LAN_ON) ? L"\nMSG_MENUBTN : Wired LAN ON" : L"\nMSG_MENUBTN : Wired LAN OFF");
+    for (const ButtonLook& look : PairLooksFromStatus(status))
+        ForEachButtonWithId(m_pButtons, look.nID, [&](CImageButton& button) { button.SetOn(look.bOn); });
+    static_cast<CImageButtonBattery*>(m_pButtons[kBatterySlot])->SetLevel(status);
+    ApplyDisplayMode();
+
+    TakeForeground();
+
+    const RECT desktop = DesktopRect();
+    DebugTrace(L"\nDesktop Window left - %d, top - %d, right - %d, bottom - %d", desktop.left, desktop.top,
+               desktop.right, desktop.bottom);
+    const SIZE size = MenuSize();
+    const POINT place = OpenMenuPlace(desktop.right, size);
+    DebugTrace(L"\nMenu Pos : left - %d, top - %d, right - %d, bottom - %d", place.x, place.y, size.cx, size.cy);
+    ::SetWindowPos(m_hWndMenu, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
+    ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
+    ::UpdateWindow(m_hWndMenu);
+
+    ::SetTimer(m_hWnd, TIMER_AUTOHIDE, kAutoHidePeriodMs, nullptr);
+    ApplyDisplayMode();
+}
+
+void CKestrelMenuDlg::OnHubNotification(WPARAM nCode, LPARAM nArgument)
+{
+    switch (nCode) {
+    case HUBCMD_AVAILABILITY:
+        for (UINT nID : {112u, 113u})
+            ForEachButtonWithId(m_pButtons, nID, [&](CImageButton& button) { button.Enable(nArgument == 1); });
+        break;
+    case HUBCMD_RELOADDISPLAY:
+        ApplyDisplayMode();
+        break;
+    case HUBCMD_HIDEMENU:
+        HideMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void CKestrelMenuDlg::OnDisplayChange()
+{
+    DebugTrace(L"\nWM_DISPLAYCHANGE");
+    const RECT desktop = DesktopRect();
+    DebugTrace(L"\nleft = %d, top = %d, right = %d, bottom = %d,", desktop.left, desktop.top, desktop.right,
+               desktop.bottom);
+    const SIZE size = MenuSize();
+    DebugTrace(L"\nBMP width = %d, height = %d", size.cx, size.cy);
+    const POINT place = OpenMenuPlace(desktop.right, size);
+    // A hidden menu moves to the new corner and stays hidden.
+    const UINT flags = IsMenuVisible() ? SWP_SHOWWINDOW : SWP_NOACTIVATE;
+    ::SetWindowPos(m_hWndMenu, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, flags);
+    ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
+    ::UpdateWindow(m_hWndMenu);
+    m_bDisplayChangeLatch = false;
+}
+
+void CKestrelMenuDlg::OnSuspend()
+{
+    RemoveOutsideClickHook();
+    if (IsMenuVisible())
+        HideMenu();
+}
+
+LRESULT CKestrelMenuDlg::OnHideMenu(WPARAM, LPARAM)
+{
+    ::ShowWindow(m_hWndMenu, SW_HIDE);
+    return 1;
+}
+
+LRESULT CKestrelMenuDlg::OnReloadDisplay(WPARAM, LPARAM)
+{
+    ApplyDisplayMode();
+    return 1;
+}
+
+LRESULT CKestrelMenuDlg::OnTimer(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam == TIMER_AUTOHIDE) {
+        if (!IsMenuVisible())
+            ::KillTimer(m_hWnd, TIMER_AUTOHIDE);
+        else if (::GetForegroundWindow() != m_hWndMenu)
+            HideMenu();
+    }
+    return DefWindowProc(WM_TIMER, wParam, lParam);
+}
+
+LRESULT CKestrelMenuDlg::OnClose(WPARAM, LPARAM)
+{
+    // Screen Hub decides whether Popbar may end.
+    if (!(QueryMenuStatus() & STATUS_DISMISS_ALLOWED))
+        return 0;
+    KbdHkSetUnhook();
+    // What the dialog class's own close handling does; called directly because Escape's cancel only hides.
+    CDialog::OnCancel();
+    return 0;
+}
+
+LRESULT CKestrelMenuDlg::OnPaint(WPARAM, LPARAM)
+{
+    const fw::paint_scope paint(m_hWnd);
+    const SIZE size = MenuSize();
+    PaintMenu(paint.get(), m_pBackground, size.cx, size.cy);
+    return 0;
+}
+
+LRESULT CKestrelMenuDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_hIcon);
+}
+
+LRESULT CKestrelMenuDlg::OnEraseBkgnd(WPARAM, LPARAM)
+{
+    // The paint draws the whole face.
+    return TRUE;
+}
+
+void CKestrelMenuDlg::HideMenu()
+{
+    ::ShowWindow(m_hWndMenu, SW_HIDE);
+    ::UpdateWindow(m_hWndMenu);
+}
+
+bool CKestrelMenuDlg::IsMenuVisible() const
+{
+    // Only the answer 1 counts as visible.
+    return ::IsWindowVisible(m_hWndMenu) == TRUE;
+}
+
+void CKestrelMenuDlg::ApplyDisplayMode()
+{
+    ::ApplyDisplayMode(m_pButtons, m_hWndMenu);
+}
+
+void CKestrelMenuDlg::TakeForeground()
+{
+    const DWORD nOwnThread = ::GetCurrentThreadId();
+    const DWORD nForegroundThread = ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr);
+    ::AttachThreadInput(nOwnThread, nForegroundThread, TRUE);
+    ::SetForegroundWindow(m_hWnd);
+    ::AttachThreadInput(nOwnThread, nForegroundThread, FALSE);
+}
+
+SIZE CKestrelMenuDlg::MenuSize() const
+{
+    if (!m_pBackground)
+        return m_sizeTemplate;
+    return {static_cast<LONG>(m_pBackground->GetWidth()), static_cast<LONG>(m_pBackground->GetHeight())};
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The menu dialog: Popbar's one window, which is the pop-up menu itself. It owns the menu's
+// visibility: the menu key, Screen Hub's notifications, the auto-hide timer, display changes,
+// suspend and close requests all arrive here.
+#include "dialog.h"
+#include "menu/menu_buttons.h"
+
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+class CKestrelMenuDlg : public CDialog {
+public:
+    CKestrelMenuDlg();
+    ~CKestrelMenuDlg() override;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    // Escape in the menu hides it; only an honoured close request ends Popbar.
+    void OnCancel() override;
+    const MessageMap& GetMessageMap() const override;
+
+private:
+    LRESULT OnHideMenu(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReloadDisplay(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+
+    void OnMenuKey();
+    void OnHubNotification(WPARAM nCode, LPARAM nArgument);
+    void OnDisplayChange();
+    void OnSuspend();
+
+    // The initialisation after the steps that can fail; false when the menu could not be placed.
+    bool FinishInitialisation();
+    void FailWith(const wchar_t* pszText);
+    void HideMenu();
+    bool IsMenuVisible() const;
+    void ApplyDisplayMode();
+    void TakeForeground();
+    // The background's size; the window's size from its template when there is no background.
+    SIZE MenuSize() const;
+
+    HMODULE m_hResource = nullptr;
+    bool m_bInKeyEvent = false;
+    Gdiplus::Image* m_pBackground = nullptr;
+    int m_nSelected = -1;
+    bool m_bDisplayChangeLatch = false;
+    CImageButton* m_pButtons[kButtonCount] = {};
+    HICON m_hIcon = nullptr;
+    HINSTANCE m_hInstance = nullptr;
+    HWND m_hWndMenu = nullptr;
+    SIZE m_sizeTemplate = {};
+};
