@@ -1,0 +1,24 @@
+#pragma once
+// Running the command list: one command at a time, each to its end, retrying one that cannot start.
+#include "handles.h"
+#include "stop_signal.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+inline constexpr int kStartAttempts = 5;
+inline constexpr DWORD kRetryPauseMs = 2000;
+
+// Starts one command line; both handles are empty when it could not be started.
+using ProcessStarter = std::function<fw::unique_process_information(const std::string& commandLine)>;
+
+// CreateProcessA with the command line alone, no inherited handles, the parent's environment and
+// current directory.
+fw::unique_process_information StartCommand(const std::string& commandLine);
+
+// Runs the commands in order, waiting for each process to end. A command that cannot be started
+// is tried kStartAttempts times, a pause after each failure, then skipped. A stop request ends
+// the run at once, also in a pause or while a command runs; that command is left running.
+void RunCommandList(const std::vector<std::string>& commands, CStopSignal& stop, const ProcessStarter& start,
+                    DWORD nRetryPauseMs = kRetryPauseMs);

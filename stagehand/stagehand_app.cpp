@@ -1,0 +1,15 @@
+#include "stagehand_app.h"
+
+#include "stagehand_dlg.h"
+
+CStagehandApp g_app;
+
+BOOL CStagehandApp::InitInstance()
+{
+    CStagehandDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+    // The program ends with the dialog; a command still running is left to run on its own.
+    return FALSE;
+}
