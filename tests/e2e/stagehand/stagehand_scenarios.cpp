@@ -1,0 +1,503 @@
+// Stagehand copied into a fresh folder with its own .ini, run as Windows would run it; the setup
+// commands are recorder.exe, which logs every start and end beside itself.
+#include "paths.h"
+#include "process.h"
+#include "registry.h"
+#include "wait.h"
+#include "window_query.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kTestRoot[] = "C:\\stagehand-test";
+const char kSetupStateKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Setup\\State";
+const char kImageState[] = "ImageState";
+const char kAppDefaultsKey[] = "Software\\Wine\\AppDefaults\\Stagehand.exe";
+const char kWaitText[] = "\r\nThe installation may take several minutes.\r\nPlease wait...";
+
+struct Record {
+    std::string event; // "start" or "end"
+    std::string tag;
+    DWORD pid = 0;
+    unsigned long long ms = 0;
+    std::string folder;      // start only
+    std::string commandLine; // start only
+};
+
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+std::wstring Wide(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+std::string FolderOfThisProgram()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string text = path;
+    return text.substr(0, text.find_last_of('\\') + 1);
+}
+
+void RemoveFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE hFind = ::FindFirstFileA((folder + "*").c_str(), &found);
+    if (hFind != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                ::DeleteFileA((folder + found.cFileName).c_str());
+        } while (::FindNextFileA(hFind, &found));
+        ::FindClose(hFind);
+    }
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+// "[Section]" and Setup<infix>1..n for the given command lines.
+std::string Section(const std::string& name, const std::vector<std::string>& commands, const std::string& infix = "")
+{
+    std::string text = "[" + name + "]\r\n";
+    for (std::size_t i = 0; i < commands.size(); ++i)
+        text += "Setup" + infix + std::to_string(i + 1) + "=" + commands[i] + "\r\n";
+    return text;
+}
+
+// Saves a registry value and puts it back (or removes it, and a key that did not exist) at the end.
+class SavedValue {
+public:
+    SavedValue(HKEY hRoot, const char* pszKey, const char* pszName)
+        : m_hRoot(hRoot), m_key(pszKey), m_name(pszName), m_bKeyExisted(driver::KeyExists(hRoot, pszKey)),
+          m_saved(driver::ReadValue(hRoot, pszKey, pszName))
+    {
+    }
+    SavedValue(const SavedValue&) = delete;
+    SavedValue& operator=(const SavedValue&) = delete;
+    ~SavedValue()
+    {
+        if (!m_bKeyExisted)
+            driver::DeleteTree(m_hRoot, m_key.c_str());
+        else if (m_saved)
+            driver::WriteValue(m_hRoot, m_key.c_str(), m_name.c_str(), m_saved->type, m_saved->data.data(),
+                               static_cast<DWORD>(m_saved->data.size()));
+        else
+            driver::DeleteValue(m_hRoot, m_key.c_str(), m_name.c_str());
+    }
+
+private:
+    HKEY m_hRoot;
+    std::string m_key;
+    std::string m_name;
+    bool m_bKeyExisted;
+    std::optional<driver::RegistryValue> m_saved;
+};
+
+class StagehandRun : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        for (char& c : name)
+            if (c == '/')
+                c = '-';
+        m_folder = std::string(kTestRoot) + "\\" + name + "\\";
+        ::CreateDirectoryA(kTestRoot, nullptr);
+        RemoveFolder(m_folder);
+        ASSERT_TRUE(::CreateDirectoryA(m_folder.c_str(), nullptr));
+        ASSERT_TRUE(::CopyFileW(driver::InstalledPath(L"Stagehand\\Stagehand.exe").c_str(),
+                                Wide(m_folder + "Stagehand.exe").c_str(), FALSE));
+        ASSERT_TRUE(::CopyFileA((FolderOfThisProgram() + "recorder.exe").c_str(), (m_folder + "recorder.exe").c_str(),
+                                FALSE));
+        // Factory mode unless a test says otherwise.
+        driver::DeleteValue(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState);
+    }
+
+    void TearDown() override
+    {
+        m_stagehand.Terminate();
+        for (auto& release : m_releases)
+            ::SetEvent(release.second.get());
+        EXPECT_TRUE(driver::WaitUntil([&] { return Count("start") == Count("end"); }))
+            << "a setup command is still running";
+        m_releases.clear();
+        RemoveFolder(m_folder);
+    }
+
+    void WriteIni(const std::string& text, const std::string& name = "stagehand.ini")
+    {
+        std::ofstream(m_folder + name, std::ios::binary) << text;
+    }
+
+    // Starts the copy in the test folder from another working folder.
+    void Start(const std::string& arguments = "", const std::string& exeName = "Stagehand.exe")
+    {
+        ASSERT_TRUE(m_stagehand.Start(Wide(m_folder + exeName), Wide(arguments), L"C:\\"));
+    }
+
+    bool Ended(DWORD nTimeoutMs = 15000) { return m_stagehand.WaitForExit(nTimeoutMs).has_value(); }
+
+    // Keeps the command "recorder.exe TAG hold" running until Release(TAG).
+    void Hold(const std::string& tag)
+    {
+        m_releases[tag].reset(::CreateEventA(nullptr, TRUE, FALSE, ("StagehandTestRelease-" + tag).c_str()));
+    }
+    void Release(const std::string& tag) { ::SetEvent(m_releases.at(tag).get()); }
+
+    std::vector<Record> Records() const
+    {
+        std::vector<Record> records;
+        std::ifstream log(m_folder + "recorder.log", std::ios::binary);
+        std::string line;
+        while (std::getline(log, line)) {
+            std::istringstream fields(line);
+            Record record;
+            std::string pid, ms;
+            std::getline(fields, record.event, '\t');
+            std::getline(fields, record.tag, '\t');
+            std::getline(fields, pid, '\t');
+            std::getline(fields, ms, '\t');
+            std::getline(fields, record.folder, '\t');
+            std::getline(fields, record.commandLine);
+            record.pid = static_cast<DWORD>(std::stoul(pid));
+            record.ms = std::stoull(ms);
+            records.push_back(record);
+        }
+        return records;
+    }
+
+    std::vector<std::string> Started() const
+    {
+        std::vector<std::string> tags;
+        for (const Record& record : Records())
+            if (record.event == "start")
+                tags.push_back(record.tag);
+        return tags;
+    }
+
+    std::size_t Count(const std::string& event) const
+    {
+        std::size_t n = 0;
+        for (const Record& record : Records())
+            n += record.event == event;
+        return n;
+    }
+
+    std::optional<Record> Find(const std::string& event, const std::string& tag) const
+    {
+        for (const Record& record : Records())
+            if (record.event == event && record.tag == tag)
+                return record;
+        return std::nullopt;
+    }
+
+    bool WaitFor(const std::string& event, const std::string& tag, DWORD nTimeoutMs = 10000) const
+    {
+        return driver::WaitUntil([&] { return Find(event, tag).has_value(); }, nTimeoutMs);
+    }
+
+    // Stagehand's visible wait window, or null.
+    HWND WaitWindow() const
+    {
+        for (HWND hWnd : driver::TopLevelWindows(m_stagehand.Id(), L"#32770"))
+            if (::IsWindowVisible(hWnd))
+                return hWnd;
+        return nullptr;
+    }
+
+    std::string m_folder;
+    driver::ChildProcess m_stagehand;
+    std::map<std::string, fw::unique_handle> m_releases;
+};
+
+bool IsRunning(DWORD pid)
+{
+    fw::unique_handle process(::OpenProcess(SYNCHRONIZE, FALSE, pid));
+    return process && ::WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
+}
+
+} // namespace
+
+TEST_F(StagehandRun, RunsTheCommandsInOrderOneAtATimeInItsOwnFolder)
+{
+    WriteIni(Section("FactoryMode", {"recorder.exe 1 linger", "recorder.exe 2 linger", "recorder.exe 3 linger"}));
+    Start();
+    ASSERT_TRUE(Ended());
+    const std::vector<Record> records = Records();
+    std::vector<std::string> sequence;
+    for (const Record& record : records)
+        sequence.push_back(record.event + " " + record.tag);
+    EXPECT_EQ(sequence, (std::vector<std::string>{"start 1", "end 1", "start 2", "end 2", "start 3", "end 3"}));
+    for (const Record& record : records) {
+        if (record.event == "start") {
+            EXPECT_EQ(_stricmp(record.folder.c_str(), m_folder.substr(0, m_folder.size() - 1).c_str()), 0)
+                << record.folder;
+        }
+    }
+}
+
+TEST_F(StagehandRun, MissingOrEmptyKeyEndsTheList)
+{
+    WriteIni("[FactoryMode]\r\nSetup1=recorder.exe 1\r\nSetup2=recorder.exe 2\r\nSetup4=recorder.exe 4\r\n");
+    Start();
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(Started(), (std::vector<std::string>{"1", "2"}));
+
+    ::DeleteFileA((m_folder + "recorder.log").c_str());
+    WriteIni("[FactoryMode]\r\nSetup1=recorder.exe 1\r\nSetup2=recorder.exe 2\r\nSetup3=\r\nSetup4=recorder.exe 4\r\n");
+    Start();
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(Started(), (std::vector<std::string>{"1", "2"}));
+}
+
+TEST_F(StagehandRun, SixtyKeysRunTheFirstFortyNine)
+{
+    std::vector<std::string> commands;
+    std::vector<std::string> expected;
+    for (int n = 1; n <= 60; ++n) {
+        commands.push_back("recorder.exe " + std::to_string(n));
+        if (n <= 49)
+            expected.push_back(std::to_string(n));
+    }
+    WriteIni(Section("FactoryMode", commands));
+    Start();
+    ASSERT_TRUE(Ended(60000));
+    EXPECT_EQ(Started(), expected);
+}
+
+TEST_F(StagehandRun, SlashInfixSelectsItsOwnKeys)
+{
+    WriteIni(Section("FactoryMode", {"recorder.exe plain1", "recorder.exe plain2"}) +
+             "SetupExtra1=recorder.exe extra1\r\nSetupExtra2=recorder.exe extra2\r\n");
+    Start("-q /Extra");
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(Started(), (std::vector<std::string>{"extra1", "extra2"}));
+}
+
+TEST_F(StagehandRun, AnEmptyListClosesTheWindowAtOnce)
+{
+    Start();
+    EXPECT_TRUE(Ended(5000)) << "no .ini file at all";
+    WriteIni(Section("UserMode", {"recorder.exe user"}));
+    Start();
+    EXPECT_TRUE(Ended(5000)) << "no section for the mode";
+    EXPECT_TRUE(Started().empty());
+}
+
+TEST_F(StagehandRun, AnExecutableOfAnotherNameReadsTheIniOfThatName)
+{
+    ASSERT_TRUE(::CopyFileA((m_folder + "Stagehand.exe").c_str(), (m_folder + "Prep.Exe.EXE").c_str(), FALSE));
+    WriteIni(Section("FactoryMode", {"recorder.exe stagehand"}));
+    WriteIni(Section("FactoryMode", {"recorder.exe prep"}), "prep.ini.ini");
+    Start("", "Prep.Exe.EXE");
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(Started(), (std::vector<std::string>{"prep"}));
+}
+
+TEST_F(StagehandRun, ImageStateCompleteSelectsUserModeAndAnythingElseFactoryMode)
+{
+    SavedValue saved(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState);
+    WriteIni(Section("UserMode", {"recorder.exe user"}) + Section("FactoryMode", {"recorder.exe factory"}));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"IMAGE_STATE_COMPLETE", "user"},
+        {"image_state_complete", "factory"},
+        {"IMAGE_STATE_COMPLETE ", "factory"},
+        {"IMAGE_STATE_UNDEPLOYABLE", "factory"},
+    };
+    for (const auto& [state, mode] : cases) {
+        ASSERT_TRUE(driver::WriteString(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState, state));
+        ::DeleteFileA((m_folder + "recorder.log").c_str());
+        Start();
+        ASSERT_TRUE(Ended());
+        EXPECT_EQ(Started(), (std::vector<std::string>{mode})) << '"' << state << '"';
+    }
+    driver::DeleteValue(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState);
+    ::DeleteFileA((m_folder + "recorder.log").c_str());
+    Start();
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(Started(), (std::vector<std::string>{"factory"})) << "no ImageState value";
+}
+
+TEST_F(StagehandRun, BeforeVersionSixTheMarkerFilesDecideAndTheRegistryDoesNot)
+{
+    SavedValue savedVersion(HKEY_CURRENT_USER, kAppDefaultsKey, "Version");
+    SavedValue savedState(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState);
+    ASSERT_TRUE(driver::WriteString(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", "winxp"));
+    ASSERT_TRUE(driver::WriteString(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState, "IMAGE_STATE_COMPLETE"));
+    WriteIni(Section("UserMode", {"recorder.exe user"}) + Section("FactoryMode", {"recorder.exe factory"}));
+
+    auto runMode = [&] {
+        ::DeleteFileA((m_folder + "recorder.log").c_str());
+        Start();
+        EXPECT_TRUE(Ended());
+        const std::vector<std::string> started = Started();
+        return started.size() == 1 ? started[0] : std::string("?");
+    };
+    ASSERT_EQ(::GetFileAttributesA("C:\\SYSPREP"), INVALID_FILE_ATTRIBUTES) << "the prefix has no SYSPREP folder";
+    EXPECT_EQ(runMode(), "factory") << "neither file: the registry plays no part";
+
+    ASSERT_TRUE(::CreateDirectoryA("C:\\SYSPREP", nullptr));
+    std::ofstream("C:\\SYSPREP\\SYSPREP.EXE") << "marker";
+    EXPECT_EQ(runMode(), "user");
+    ::DeleteFileA("C:\\SYSPREP\\SYSPREP.EXE");
+    ::RemoveDirectoryA("C:\\SYSPREP");
+
+    const bool bOptionsExisted = ::GetFileAttributesA("C:\\Windows\\OPTIONS") != INVALID_FILE_ATTRIBUTES;
+    ::CreateDirectoryA("C:\\Windows\\OPTIONS", nullptr);
+    std::ofstream("C:\\Windows\\OPTIONS\\Oemreset.exe") << "marker";
+    EXPECT_EQ(runMode(), "user");
+    ::DeleteFileA("C:\\Windows\\OPTIONS\\Oemreset.exe");
+    if (!bOptionsExisted)
+        ::RemoveDirectoryA("C:\\Windows\\OPTIONS");
+}
+
+TEST_F(StagehandRun, MacrosAreReplacedInTheCommandLine)
+{
+    char winDir[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(winDir, MAX_PATH);
+    char computer[256] = {};
+    DWORD nComputer = sizeof(computer);
+    ::GetComputerNameA(computer, &nComputer);
+    const auto programFiles =
+        driver::ReadString(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir");
+    auto language =
+        driver::ReadString(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Nls\\Language", "InstallLanguage");
+    ASSERT_TRUE(programFiles && language);
+    for (char& c : *language)
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+
+    WriteIni(Section("FactoryMode", {"%CurrentLocation%\\recorder.exe m [%WinDir%] [%ProgramFiles%] [%ComputerName%] "
+                                     "[%LangID%] [%windir%] [%CurrentLocation%tools] [%WINDIR%]"}));
+    Start();
+    ASSERT_TRUE(Ended());
+    const auto started = Find("start", "m");
+    ASSERT_TRUE(started);
+    EXPECT_EQ(started->commandLine, m_folder + "recorder.exe m [" + winDir + "] [" + *programFiles + "] [" + computer +
+                                        "] [" + *language + "] [%windir%] [%CurrentLocation%tools] [%WINDIR%]");
+}
+
+TEST_F(StagehandRun, ProgramFilesIsReadWhereTheKeyOnlyAllowsReading)
+{
+    const char key[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+    const auto programFiles = driver::ReadString(HKEY_LOCAL_MACHINE, key, "ProgramFilesDir");
+    ASSERT_TRUE(programFiles);
+    WriteIni(Section("FactoryMode", {"recorder.exe p %ProgramFiles%\\x"}));
+    driver::ReadOnlyKey readOnly(HKEY_LOCAL_MACHINE, key);
+    ASSERT_TRUE(readOnly.Applied());
+    Start();
+    ASSERT_TRUE(Ended());
+    const auto started = Find("start", "p");
+    ASSERT_TRUE(started);
+    EXPECT_EQ(started->commandLine, "recorder.exe p " + *programFiles + "\\x");
+}
+
+TEST_F(StagehandRun, ALongValueRunsAsItsFirst259Characters)
+{
+    const std::string command = "recorder.exe long " + std::string(300, 'a');
+    WriteIni(Section("FactoryMode", {command}));
+    Start();
+    ASSERT_TRUE(Ended());
+    const auto started = Find("start", "long");
+    ASSERT_TRUE(started);
+    EXPECT_EQ(started->commandLine, command.substr(0, 259));
+}
+
+TEST_F(StagehandRun, RewritingTheIniDuringTheRunChangesNothingInThisRun)
+{
+    Hold("first");
+    WriteIni(Section("FactoryMode", {"recorder.exe first hold", "recorder.exe second"}));
+    Start();
+    ASSERT_TRUE(WaitFor("start", "first"));
+    WriteIni(Section("FactoryMode", {"recorder.exe first", "recorder.exe changed", "recorder.exe added"}));
+    Release("first");
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(Started(), (std::vector<std::string>{"first", "second"}));
+}
+
+TEST_F(StagehandRun, ACommandThatCannotStartIsTriedForTenSecondsThenSkipped)
+{
+    WriteIni(Section("FactoryMode",
+                     {"recorder.exe before", "C:\\stagehand-test\\no-such-program.exe", "recorder.exe after"}));
+    Start();
+    ASSERT_TRUE(Ended(30000));
+    EXPECT_EQ(Started(), (std::vector<std::string>{"before", "after"}));
+    const auto before = Find("end", "before");
+    const auto after = Find("start", "after");
+    ASSERT_TRUE(before && after);
+    const unsigned long long gap = after->ms - before->ms;
+    std::printf("gap for a program that cannot start: %llu ms\n", gap);
+    EXPECT_GE(gap, 9500u) << "five attempts, each followed by a 2000 ms pause";
+}
+
+TEST_F(StagehandRun, TheWaitWindowShowsItsTextWhileACommandRunsAndClosesAfterTheLast)
+{
+    Hold("only");
+    WriteIni(Section("FactoryMode", {"recorder.exe only hold"}));
+    Start();
+    ASSERT_TRUE(WaitFor("start", "only"));
+    HWND hDlg = nullptr;
+    ASSERT_TRUE(driver::WaitUntil([&] { return (hDlg = WaitWindow()) != nullptr; }));
+
+    const LONG_PTR style = ::GetWindowLongPtrW(hDlg, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & WS_CAPTION) << "no caption";
+    EXPECT_FALSE(style & WS_SYSMENU);
+    EXPECT_TRUE(::GetWindowLongPtrW(hDlg, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    // WM_GETICON from another process answers nothing under Wine, so only the icon it sets is checked.
+    fw::unique_hmodule image(::LoadLibraryExA((m_folder + "Stagehand.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    EXPECT_TRUE(::LoadIconA(image.get(), MAKEINTRESOURCEA(128))) << "the program's icon";
+
+    HWND hText = ::FindWindowExW(hDlg, nullptr, L"Static", nullptr);
+    ASSERT_TRUE(hText);
+    EXPECT_EQ(::FindWindowExW(hDlg, hText, nullptr, nullptr), nullptr) << "one control";
+    EXPECT_EQ(static_cast<int>(::GetWindowLongPtrW(hText, GWLP_ID)), -1);
+    EXPECT_TRUE(::GetWindowLongPtrW(hText, GWL_STYLE) & SS_CENTER);
+    EXPECT_EQ(Narrow(driver::WindowText(hText)), kWaitText);
+
+    Release("only");
+    EXPECT_TRUE(Ended());
+    EXPECT_FALSE(::IsWindow(hDlg));
+}
+
+// How the user ends the wait window early: a close request, Escape, or Enter.
+struct EarlyEnd {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+};
+
+class StagehandEarlyEnd : public StagehandRun, public testing::WithParamInterface<EarlyEnd> {};
+
+TEST_P(StagehandEarlyEnd, LeavesTheRunningCommandRunningAndStartsNoMore)
+{
+    Hold("3");
+    WriteIni(Section("FactoryMode",
+                     {"recorder.exe 1", "recorder.exe 2", "recorder.exe 3 hold", "recorder.exe 4", "recorder.exe 5"}));
+    Start();
+    ASSERT_TRUE(WaitFor("start", "3"));
+    HWND hDlg = nullptr;
+    ASSERT_TRUE(driver::WaitUntil([&] { return (hDlg = WaitWindow()) != nullptr; }));
+    ::PostMessageW(hDlg, GetParam().message, GetParam().wParam, 0);
+    ASSERT_TRUE(Ended(5000)) << "the window ends without waiting for the command";
+
+    const auto third = Find("start", "3");
+    ASSERT_TRUE(third);
+    EXPECT_TRUE(IsRunning(third->pid)) << "command 3 is not ended with the window";
+    EXPECT_FALSE(Find("end", "3"));
+    Release("3");
+    ASSERT_TRUE(WaitFor("end", "3"));
+    EXPECT_EQ(Started(), (std::vector<std::string>{"1", "2", "3"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Stagehand, StagehandEarlyEnd,
+                         testing::Values(EarlyEnd{"Close", WM_CLOSE, 0}, EarlyEnd{"Escape", WM_KEYDOWN, VK_ESCAPE},
+                                         EarlyEnd{"Enter", WM_KEYDOWN, VK_RETURN}),
+                         [](const testing::TestParamInfo<EarlyEnd>& info) { return std::string(info.param.name); });
