@@ -1,0 +1,216 @@
+#include "controls/image_button.h"
+
+#include "handles.h"
+#include "skin/skin_loader.h"
+#include "windowclass.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"KESTREL_MENU_BUTTON_CLASS";
+constexpr wchar_t kWindowName[] = L"KESTREL_MENU Button";
+// WS_CHILD with the owner-draw value in the class bits, which this class gives no meaning.
+constexpr DWORD kButtonStyle = 0x4000000B;
+
+// Every live button window and its object. Nothing touches it before the first window exists.
+std::map<HWND, CImageButton*> s_mapButtons;
+
+void RegisterButtonClass(HINSTANCE hInstance, WNDPROC pfnWndProc)
+{
+    WNDCLASSW wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = pfnWndProc;
+    wc.hInstance = hInstance;
+    wc.hIcon = ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+    wc.lpszClassName = kClassName;
+    // A refusal leaves creation to succeed or fail on its own.
+    RegisterClassOnce(wc);
+}
+
+} // namespace
+
+CImageButton::~CImageButton()
+{
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+    // No entry may outlive its object, even if the window could not be destroyed here.
+    for (auto it = s_mapButtons.begin(); it != s_mapButtons.end();)
+        it = it->second == this ? s_mapButtons.erase(it) : std::next(it);
+    for (Gdiplus::Image* pImage : {m_pImgOnNormal, m_pImgOnPressed, m_pImgOnHover, m_pImgOffNormal,
+                                   m_pImgOffPressed, m_pImgOffHover})
+        delete pImage;
+}
+
+CImageButton* CImageButton::FromHandle(HWND hWnd)
+{
+    const auto it = s_mapButtons.find(hWnd);
+    return it == s_mapButtons.end() ? nullptr : it->second;
+}
+
+void CImageButton::LoadSlot(Gdiplus::Image*& pSlot, HMODULE hResource, WORD nID)
+{
+    delete pSlot;
+    pSlot = nullptr;
+    LoadPngResource(&pSlot, nID, L"PNG", hResource);
+}
+
+void CImageButton::FinishLoad()
+{
+    m_nImageWidth = m_pImgOnNormal ? static_cast<int>(m_pImgOnNormal->GetWidth()) : 0;
+    m_nImageHeight = m_pImgOnNormal ? static_cast<int>(m_pImgOnNormal->GetHeight()) : 0;
+    m_bOn = TRUE;
+    m_bEnabled = TRUE;
+}
+
+int CImageButton::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover, WORD nOff)
+{
+    return LoadImages(hResource, nOnNormal, nOnPressed, nOnHover, nOff, nOff, nOff);
+}
+
+int CImageButton::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover,
+                             WORD nOffNormal, WORD nOffPressed, WORD nOffHover)
+{
+    LoadSlot(m_pImgOnNormal, hResource, nOnNormal);
+    LoadSlot(m_pImgOnPressed, hResource, nOnPressed);
+    LoadSlot(m_pImgOnHover, hResource, nOnHover);
+    LoadSlot(m_pImgOffNormal, hResource, nOffNormal);
+    LoadSlot(m_pImgOffPressed, hResource, nOffPressed);
+    LoadSlot(m_pImgOffHover, hResource, nOffHover);
+    FinishLoad();
+    return 0;
+}
+
+HRESULT CImageButton::Create(int x, int y, int nWidth, int nHeight, UINT nID, HWND hWndParent,
+                             HINSTANCE hInstance, int nCmdShow)
+{
+    RegisterButtonClass(hInstance, &CImageButton::WndProc);
+    m_hWndParent = hWndParent;
+    m_nID = nID;
+    m_nWidth = nWidth;
+    m_nHeight = nHeight;
+    // Its map entry goes with the old window (WM_NCDESTROY).
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+    m_bOn = TRUE;
+    m_bEnabled = TRUE;
+    m_nState = STATE_NORMAL;
+
+    HWND hWnd = ::CreateWindowExW(0, kClassName, kWindowName, kButtonStyle, x, y, nWidth, nHeight, hWndParent,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), hInstance, nullptr);
+    m_hWnd = hWnd;
+    if (!hWnd)
+        return E_FAIL;
+    s_mapButtons[hWnd] = this;
+    ::ShowWindow(hWnd, nCmdShow);
+    Invalidate(FALSE);
+    return S_OK;
+}
+
+void CImageButton::Show(int nCmdShow)
+{
+    m_bOn = m_bEnabled = nCmdShow != 0;
+    ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+void CImageButton::Enable(BOOL bEnable)
+{
+    m_bOn = m_bEnabled = bEnable;
+    ::EnableWindow(m_hWnd, bEnable);
+    Invalidate(TRUE);
+}
+
+void CImageButton::SetOn(BOOL bOn)
+{
+    m_bOn = bOn;
+    Invalidate(TRUE);
+}
+
+void CImageButton::Invalidate(BOOL bErase) const
+{
+    if (m_hWnd)
+        ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+
+Gdiplus::Image* CImageButton::Face(FaceSlot slot) const
+{
+    switch (slot) {
+    case FaceSlot::OnNormal: return m_pImgOnNormal;
+    case FaceSlot::OnPressed: return m_pImgOnPressed;
+    case FaceSlot::OnHover: return m_pImgOnHover;
+    case FaceSlot::OffNormal: return m_pImgOffNormal;
+    case FaceSlot::OffPressed: return m_pImgOffPressed;
+    case FaceSlot::OffHover: return m_pImgOffHover;
+    }
+    return nullptr;
+}
+
+void CImageButton::DrawStretched(Gdiplus::Graphics& graphics, Gdiplus::Image* pImage, int x, int y, int w, int h)
+{
+    if (pImage)
+        graphics.DrawImage(pImage, x, y, w, h);
+}
+
+void CImageButton::Paint(HDC)
+{
+    if (!m_hWnd)
+        return;
+    fw::unique_window_dc dc(m_hWnd);
+    Gdiplus::Graphics graphics(dc.get());
+    DrawStretched(graphics, Face(ChooseFace(m_bOn, m_bEnabled, m_nState)), 0, 0, m_nWidth, m_nHeight);
+}
+
+LRESULT CALLBACK CImageButton::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    CImageButton* pButton = FromHandle(hWnd);
+    if (!pButton)
+        return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
+    if (uMsg == WM_NCDESTROY) {
+        s_mapButtons.erase(hWnd);
+        if (pButton->m_hWnd == hWnd)
+            pButton->m_hWnd = nullptr;
+        return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
+    }
+    return pButton->OnMessage(uMsg, wParam, lParam);
+}
+
+LRESULT CImageButton::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg) {
+    case WM_PAINT:
+    case WM_NCPAINT: {
+        fw::paint_scope paint(m_hWnd);
+        Paint(paint.get());
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        // The face covers the whole window, so the class brush never shows.
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_MOUSEMOVE:
+        if (m_nState == STATE_NORMAL) {
+            m_nState = STATE_HOVER;
+            Invalidate(FALSE);
+            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
+            ::_TrackMouseEvent(&tme);
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+        m_nState = STATE_PRESSED;
+        Invalidate(FALSE);
+        return 0;
+    case WM_LBUTTONUP:
+        m_nState = STATE_HOVER;
+        Invalidate(FALSE);
+        ::PostMessageW(m_hWndParent, WM_COMMAND, MAKEWPARAM(m_nID, 0), 0);
+        return 0;
+    case WM_MOUSELEAVE:
+        m_nState = STATE_NORMAL;
+        Invalidate(FALSE);
+        return 0;
+    default:
+        return ::DefWindowProcW(m_hWnd, uMsg, wParam, lParam);
+    }
+}

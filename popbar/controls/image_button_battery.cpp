@@ -1,0 +1,51 @@
+#include "controls/image_button.h"
+
+#include "handles.h"
+
+CImageButtonBattery::~CImageButtonBattery()
+{
+    for (Gdiplus::Image* pGlyph : m_pGlyph)
+        delete pGlyph;
+}
+
+int CImageButtonBattery::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover,
+                                    WORD nOffNormal, WORD nOffPressed, WORD nOffHover, WORD nFirstGlyph)
+{
+    CImageButton::LoadImages(hResource, nOnNormal, nOnPressed, nOnHover, nOffNormal, nOffPressed, nOffHover);
+    for (int k = 0; k < kGlyphCount; ++k)
+        LoadSlot(m_pGlyph[k], hResource, static_cast<WORD>(nFirstGlyph + k));
+    return 0;
+}
+
+void CImageButtonBattery::SetLevel(DWORD dwStatus)
+{
+    const BatteryLevel level =
+        DecodeBatteryLevel(dwStatus, BatteryLevel{m_nOnes, m_nTens, m_bFull != FALSE, m_bNoLevel != FALSE});
+    m_nOnes = level.nOnes;
+    m_nTens = level.nTens;
+    m_bFull = level.bFull;
+    m_bNoLevel = level.bNoLevel;
+}
+
+void CImageButtonBattery::Paint(HDC)
+{
+    if (!m_hWnd)
+        return;
+    fw::unique_window_dc dc(m_hWnd);
+    Gdiplus::Graphics graphics(dc.get());
+    if (m_bNoLevel) {
+        DrawStretched(graphics, m_pImgOffNormal, 0, 0, m_nWidth, m_nHeight);
+        return;
+    }
+    // The battery face is always lit: the flags do not change it.
+    DrawStretched(graphics, Face(ChooseFace(true, true, m_nState)), 0, 0, m_nWidth, m_nHeight);
+
+    GlyphSize sizes[kGlyphCount];
+    for (int k = 0; k < kGlyphCount; ++k) {
+        if (m_pGlyph[k])
+            sizes[k] = {static_cast<int>(m_pGlyph[k]->GetWidth()), static_cast<int>(m_pGlyph[k]->GetHeight())};
+    }
+    const BatteryLevel level{m_nOnes, m_nTens, m_bFull != FALSE, m_bNoLevel != FALSE};
+    for (const GlyphPlacement& glyph : BatteryGlyphs(m_nWidth, m_nHeight, sizes, level))
+        DrawStretched(graphics, m_pGlyph[glyph.nGlyph], glyph.x, glyph.y, glyph.w, glyph.h);
+}

@@ -1,0 +1,352 @@
+// The image button with real windows: its map entry, the mouse states, the posted command and its faces.
+#include "controls/image_button.h"
+#include "ui_fixture.h"
+#include "wait.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+namespace {
+
+using popbar_test::Hex;
+using popbar_test::Skin;
+using popbar_test::TestParent;
+
+constexpr UINT kID = 104;
+constexpr int kLeft = 100;
+constexpr int kTop = 100;
+
+// A button of the brightness set (six faces) or the resolution set (four ids, unlit = disabled look)
+// at (10, 10) in a parent at (100, 100).
+class ImageButtonTest : public testing::Test {
+protected:
+    TestParent parent{kLeft, kTop, 240, 80};
+    CImageButton button;
+
+    HRESULT CreateButton(int nCmdShow = SW_SHOW)
+    {
+        return button.Create(10, 10, 100, 30, kID, parent.get(), ::GetModuleHandleW(nullptr), nCmdShow);
+    }
+    LRESULT Send(UINT uMsg, WPARAM wParam = 0) { return ::SendMessageW(button.m_hWnd, uMsg, wParam, MAKELPARAM(5, 5)); }
+    // The screen over the button's plain-fill patch, after the button has painted.
+    COLORREF FaceColour()
+    {
+        ::RedrawWindow(button.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        fw::unique_window_dc dc(button.m_hWnd);
+        return ::GetPixel(dc.get(), 5, 5);
+    }
+    void PutCursorOnButton() { ::SetCursorPos(kLeft + 10 + 50, kTop + 10 + 15); }
+};
+
+TEST_F(ImageButtonTest, CreateMakesAVisibleChildAndAMapEntry)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    ASSERT_TRUE(::IsWindow(button.m_hWnd));
+    EXPECT_EQ(CImageButton::FromHandle(button.m_hWnd), &button);
+    EXPECT_EQ(::GetParent(button.m_hWnd), parent.get());
+    EXPECT_EQ(static_cast<UINT>(::GetDlgCtrlID(button.m_hWnd)), kID);
+    EXPECT_EQ(::GetWindowLongW(button.m_hWnd, GWL_STYLE), static_cast<LONG>(0x4000000B | WS_VISIBLE));
+    EXPECT_EQ(::GetClassLongW(button.m_hWnd, GCL_STYLE), static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW));
+    RECT rc{};
+    ::GetClientRect(button.m_hWnd, &rc);
+    EXPECT_EQ(rc.right, 100);
+    EXPECT_EQ(rc.bottom, 30);
+    EXPECT_EQ(button.m_nState, STATE_NORMAL);
+    EXPECT_TRUE(button.m_bOn);
+    EXPECT_TRUE(button.IsEnabled());
+}
+
+TEST_F(ImageButtonTest, HiddenCreateMakesNoVisibleWindow)
+{
+    ASSERT_EQ(CreateButton(SW_HIDE), S_OK);
+    EXPECT_FALSE(::GetWindowLongW(button.m_hWnd, GWL_STYLE) & WS_VISIBLE);
+}
+
+TEST_F(ImageButtonTest, CreateTwiceReplacesTheWindowAndItsMapEntry)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    HWND hOld = button.m_hWnd;
+    button.SetOn(FALSE);
+    ASSERT_EQ(CreateButton(), S_OK);
+    EXPECT_NE(button.m_hWnd, hOld);
+    EXPECT_FALSE(::IsWindow(hOld));
+    EXPECT_EQ(CImageButton::FromHandle(hOld), nullptr);
+    EXPECT_EQ(CImageButton::FromHandle(button.m_hWnd), &button);
+    EXPECT_TRUE(button.m_bOn);
+}
+
+TEST_F(ImageButtonTest, FailedCreateLeavesNoWindowAndNoEntry)
+{
+    HWND hNotAWindow = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFE));
+    EXPECT_EQ(button.Create(0, 0, 100, 30, kID, hNotAWindow, ::GetModuleHandleW(nullptr), SW_SHOW), E_FAIL);
+    EXPECT_EQ(button.m_hWnd, nullptr);
+    EXPECT_EQ(CImageButton::FromHandle(nullptr), nullptr);
+}
+
+TEST_F(ImageButtonTest, DestroyingTheObjectOrTheWindowRemovesTheEntry)
+{
+    HWND hWnd = nullptr;
+    {
+        CImageButton scoped;
+        ASSERT_EQ(scoped.Create(0, 0, 10, 10, kID, parent.get(), ::GetModuleHandleW(nullptr), SW_SHOW), S_OK);
+        hWnd = scoped.m_hWnd;
+    }
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(CImageButton::FromHandle(hWnd), nullptr);
+
+    ASSERT_EQ(CreateButton(), S_OK);
+    hWnd = button.m_hWnd;
+    ::DestroyWindow(hWnd);
+    EXPECT_EQ(CImageButton::FromHandle(hWnd), nullptr);
+    EXPECT_EQ(button.m_hWnd, nullptr);
+}
+
+TEST_F(ImageButtonTest, MouseMoveHoversAndAsksForOneLeaveNotice)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    PutCursorOnButton();
+    EXPECT_EQ(Send(WM_MOUSEMOVE), 0);
+    EXPECT_EQ(button.m_nState, STATE_HOVER);
+    TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, nullptr, 0};
+    ASSERT_TRUE(::_TrackMouseEvent(&query));
+    EXPECT_EQ(query.hwndTrack, button.m_hWnd);
+    EXPECT_TRUE(query.dwFlags & TME_LEAVE);
+    Send(WM_MOUSEMOVE);
+    EXPECT_EQ(button.m_nState, STATE_HOVER);
+}
+
+TEST_F(ImageButtonTest, MoveWhilePressedKeepsThePress)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(WM_MOUSEMOVE, MK_LBUTTON);
+    EXPECT_EQ(button.m_nState, STATE_PRESSED);
+}
+
+TEST_F(ImageButtonTest, ClickPostsExactlyOneCommandToTheParent)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    PutCursorOnButton();
+    Send(WM_MOUSEMOVE);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(button.m_nState, STATE_PRESSED);
+    EXPECT_EQ(parent.TakeCommands(kID), 0);
+    Send(WM_LBUTTONUP);
+    EXPECT_EQ(button.m_nState, STATE_HOVER);
+    // Posted, not sent: it waits in the parent's queue until the parent handles its messages.
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageW(&msg, parent.get(), WM_COMMAND, WM_COMMAND, PM_NOREMOVE));
+    EXPECT_EQ(parent.TakeCommands(kID), 1);
+    EXPECT_EQ(parent.TakeCommands(kID), 0);
+    Send(WM_MOUSELEAVE);
+    EXPECT_EQ(button.m_nState, STATE_NORMAL);
+}
+
+TEST_F(ImageButtonTest, PressThenLeaveCancelsTheClick)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(WM_MOUSELEAVE);
+    EXPECT_EQ(button.m_nState, STATE_NORMAL);
+    driver::PumpMessages();
+    EXPECT_EQ(parent.TakeCommands(kID), 0);
+}
+
+TEST_F(ImageButtonTest, ReleaseWithoutPressStillPostsTheCommand)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    Send(WM_LBUTTONUP);
+    EXPECT_EQ(parent.TakeCommands(kID), 1);
+}
+
+TEST_F(ImageButtonTest, QuickSecondClickIsASecondCommand)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    for (int i = 0; i < 2; ++i) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON);
+        Send(WM_LBUTTONUP);
+    }
+    EXPECT_EQ(parent.TakeCommands(kID), 2);
+}
+
+TEST_F(ImageButtonTest, WindowUnknownToTheMapGetsDefaultHandling)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    HWND hStray = ::CreateWindowExW(0, L"KESTREL_MENU_BUTTON_CLASS", L"", WS_CHILD, 0, 0, 10, 10, parent.get(),
+                                    nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(hStray, nullptr);
+    ::SendMessageW(hStray, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(parent.TakeCommands(0), 0);
+    ::DestroyWindow(hStray);
+}
+
+TEST_F(ImageButtonTest, ShowAndEnableDriveTheFlags)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    button.Show(SW_HIDE);
+    EXPECT_FALSE(button.m_bOn);
+    EXPECT_FALSE(button.IsEnabled());
+    EXPECT_FALSE(::IsWindowVisible(button.m_hWnd));
+    button.Show(SW_SHOW);
+    EXPECT_TRUE(button.m_bOn);
+    EXPECT_TRUE(button.IsEnabled());
+    EXPECT_TRUE(::IsWindowVisible(button.m_hWnd));
+    button.Enable(FALSE);
+    EXPECT_FALSE(button.m_bOn);
+    EXPECT_FALSE(::IsWindowEnabled(button.m_hWnd));
+    button.SetOn(TRUE);
+    EXPECT_TRUE(button.m_bOn);
+    EXPECT_FALSE(button.IsEnabled());
+}
+
+TEST_F(ImageButtonTest, FacesOfASixImageButton)
+{
+    ASSERT_EQ(button.LoadImages(Skin(), 2134, 2145, 2140, 2127, 2141, 2136), 0);
+    EXPECT_EQ(button.m_nImageWidth, 100);
+    EXPECT_EQ(button.m_nImageHeight, 30);
+    ASSERT_EQ(CreateButton(), S_OK);
+    EXPECT_EQ(FaceColour(), Hex(0x2F7DE1)) << "lit normal";
+    button.m_nState = STATE_PRESSED;
+    EXPECT_EQ(FaceColour(), Hex(0x1B4F91)) << "lit pressed";
+    button.m_nState = STATE_HOVER;
+    EXPECT_EQ(FaceColour(), Hex(0x5AA0F5)) << "lit hover";
+    button.SetOn(FALSE);
+    EXPECT_EQ(FaceColour(), Hex(0x4B525D)) << "unlit hover";
+    button.m_nState = STATE_PRESSED;
+    EXPECT_EQ(FaceColour(), Hex(0x2A2E35)) << "unlit pressed";
+    button.m_nState = STATE_NORMAL;
+    EXPECT_EQ(FaceColour(), Hex(0x3A3F48)) << "unlit normal";
+    button.Enable(FALSE);
+    button.m_nState = STATE_HOVER;
+    EXPECT_EQ(FaceColour(), Hex(0x3A3F48)) << "disabled";
+    button.Enable(TRUE);
+    EXPECT_EQ(FaceColour(), Hex(0x5AA0F5)) << "enabling lights it";
+}
+
+TEST_F(ImageButtonTest, FourIdButtonShowsItsDisabledLookWhenUnlit)
+{
+    ASSERT_EQ(button.LoadImages(Skin(), 2114, 2121, 2117, 2125), 0);
+    ASSERT_EQ(CreateButton(), S_OK);
+    EXPECT_EQ(FaceColour(), Hex(0x2F7DE1));
+    button.Enable(FALSE);
+    EXPECT_EQ(FaceColour(), Hex(0x26282C));
+    button.m_bEnabled = TRUE;
+    for (int nState : {STATE_NORMAL, STATE_PRESSED, STATE_HOVER}) {
+        button.m_nState = nState;
+        EXPECT_EQ(FaceColour(), Hex(0x26282C)) << nState;
+    }
+}
+
+TEST_F(ImageButtonTest, MissingImagesDrawNothingAndDoNotFail)
+{
+    ASSERT_EQ(button.LoadImages(Skin(), 1, 2, 3, 4, 5, 6), 0);
+    EXPECT_EQ(button.m_pImgOnNormal, nullptr);
+    EXPECT_EQ(button.m_nImageWidth, 0);
+    ASSERT_EQ(CreateButton(), S_OK);
+    ::UpdateWindow(button.m_hWnd);
+    Send(WM_MOUSEMOVE);
+    EXPECT_EQ(button.m_nState, STATE_HOVER);
+}
+
+// Real clicks through the desktop: a disabled button gets no mouse input at all.
+TEST_F(ImageButtonTest, DisabledButtonIgnoresRealClicks)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    PutCursorOnButton();
+    auto click = [] {
+        INPUT inputs[2]{};
+        inputs[0].type = inputs[1].type = INPUT_MOUSE;
+        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        ::SendInput(2, inputs, sizeof(INPUT));
+    };
+    button.Enable(FALSE);
+    click();
+    ASSERT_TRUE(driver::WaitUntil([&] { return parent.MouseUps() > 0; }));
+    EXPECT_EQ(parent.TakeCommands(kID), 0);
+    EXPECT_EQ(button.m_nState, STATE_NORMAL);
+
+    button.Enable(TRUE);
+    click();
+    int nCommands = 0;
+    ASSERT_TRUE(driver::WaitUntil([&] {
+        nCommands += parent.TakeCommands(kID);
+        return nCommands > 0;
+    }));
+    EXPECT_EQ(nCommands, 1);
+}
+
+class BatteryButtonTest : public ImageButtonTest {
+protected:
+    CImageButtonBattery battery;
+
+    void SetUp() override
+    {
+        ASSERT_EQ(battery.LoadImages(Skin(), 2162, 2161, 2163, 2086, 2088, 2093, 2200), 0);
+        ASSERT_EQ(battery.Create(10, 10, 100, 30, 102, parent.get(), ::GetModuleHandleW(nullptr), SW_SHOW), S_OK);
+    }
+    void Repaint() { ::RedrawWindow(battery.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+    COLORREF At(int x, int y)
+    {
+        fw::unique_window_dc dc(battery.m_hWnd);
+        return ::GetPixel(dc.get(), x, y);
+    }
+    // White glyph pixels inside a rectangle of the face.
+    int WhitePixels(int x0, int x1)
+    {
+        Repaint();
+        fw::unique_window_dc dc(battery.m_hWnd);
+        int nCount = 0;
+        for (int y = 7; y < 23; ++y)
+            for (int x = x0; x < x1; ++x)
+                nCount += ::GetPixel(dc.get(), x, y) == RGB(255, 255, 255);
+        return nCount;
+    }
+};
+
+TEST_F(BatteryButtonTest, LoadsTheGlyphsAndStartsAtZeroPercent)
+{
+    for (Gdiplus::Image* pGlyph : battery.m_pGlyph)
+        EXPECT_NE(pGlyph, nullptr);
+    EXPECT_EQ(battery.m_nImageWidth, 100);
+    Repaint();
+    EXPECT_EQ(At(5, 5), Hex(0x2E7D32));
+    EXPECT_GT(WhitePixels(40, 60), 0);
+    EXPECT_EQ(WhitePixels(30, 40), 0);
+}
+
+TEST_F(BatteryButtonTest, LevelDigitsAndFacesFollowTheStatusWord)
+{
+    battery.SetLevel(42u << 20);
+    EXPECT_EQ(battery.m_nTens, 4);
+    EXPECT_GT(WhitePixels(35, 45), 0);
+    EXPECT_GT(WhitePixels(55, 65), 0);
+    battery.SetLevel(100u << 20);
+    EXPECT_GT(WhitePixels(30, 40), 0);
+    EXPECT_GT(WhitePixels(60, 70), 0);
+    battery.SetLevel(200u << 20);
+    EXPECT_TRUE(battery.m_bNoLevel);
+    EXPECT_TRUE(battery.m_bFull);
+    Repaint();
+    EXPECT_EQ(At(5, 5), Hex(0x3A3F48));
+    EXPECT_EQ(WhitePixels(0, 100), 0);
+    battery.SetLevel(100u << 20);
+    EXPECT_FALSE(battery.m_bNoLevel);
+    EXPECT_GT(WhitePixels(30, 40), 0);
+}
+
+TEST_F(BatteryButtonTest, FaceFollowsTheMouseWhateverTheFlags)
+{
+    battery.Enable(FALSE);
+    Repaint();
+    EXPECT_EQ(At(5, 5), Hex(0x2E7D32));
+    battery.m_nState = STATE_PRESSED;
+    Repaint();
+    EXPECT_EQ(At(5, 5), Hex(0x1B5E20));
+    battery.m_nState = STATE_HOVER;
+    Repaint();
+    EXPECT_EQ(At(5, 5), Hex(0x43A047));
+}
+
+} // namespace

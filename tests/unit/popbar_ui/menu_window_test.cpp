@@ -1,0 +1,216 @@
+// The menu's buttons on a real parent window, its translucency and its painted face.
+#include "menu/menu_buttons.h"
+#include "skin/skin_loader.h"
+#include "ui_fixture.h"
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using popbar_test::Hex;
+using popbar_test::PixelCanvas;
+using popbar_test::Skin;
+using popbar_test::TestParent;
+
+// The seventeen buttons of one test; the menu itself keeps its own for the whole run.
+struct Buttons {
+    CImageButton* p[kButtonCount] = {};
+    std::unique_ptr<CImageButton> owned[kButtonCount];
+    int Create(HMODULE hResource)
+    {
+        const int nResult = CreateButtons(p, hResource);
+        for (int i = 0; i < kButtonCount; ++i)
+            owned[i].reset(p[i]);
+        return nResult;
+    }
+};
+
+bool Visible(HWND hWnd)
+{
+    return (::GetWindowLongW(hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+TEST(MenuButtons, CreateButtonsBuildsEverySlotWithItsPictures)
+{
+    Buttons buttons;
+    ASSERT_EQ(buttons.Create(Skin()), 0);
+    for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
+        ASSERT_NE(buttons.p[nSlot], nullptr) << nSlot;
+        EXPECT_EQ(buttons.p[nSlot]->m_nImageWidth, nSlot < 4 ? 202 : 100) << nSlot;
+        EXPECT_EQ(buttons.p[nSlot]->m_nImageHeight, 30) << nSlot;
+        EXPECT_NE(buttons.p[nSlot]->m_pImgOffHover, nullptr) << nSlot;
+        EXPECT_EQ(buttons.p[nSlot]->m_hWnd, nullptr) << nSlot;
+    }
+    auto* pBattery = dynamic_cast<CImageButtonBattery*>(buttons.p[16]);
+    ASSERT_NE(pBattery, nullptr);
+    for (Gdiplus::Image* pGlyph : pBattery->m_pGlyph)
+        EXPECT_NE(pGlyph, nullptr);
+    for (int nSlot = 0; nSlot < 16; ++nSlot)
+        EXPECT_EQ(dynamic_cast<CImageButtonBattery*>(buttons.p[nSlot]), nullptr) << nSlot;
+    // Pair buttons each hold their own copies of the shared pictures.
+    EXPECT_NE(buttons.p[6]->m_pImgOnNormal, buttons.p[10]->m_pImgOnNormal);
+}
+
+TEST(MenuButtons, MissingPicturesStillSucceed)
+{
+    Buttons buttons;
+    EXPECT_EQ(buttons.Create(nullptr), 0);
+    EXPECT_EQ(buttons.p[4]->m_pImgOnNormal, nullptr);
+    EXPECT_EQ(buttons.p[4]->m_nImageWidth, 0);
+}
+
+class MenuLayoutTest : public testing::Test {
+protected:
+    TestParent menu{300, 100, 340, 335};
+    Buttons buttons;
+    std::vector<std::string> calls;
+
+    void SetUp() override { ASSERT_EQ(buttons.Create(Skin()), 0); }
+    bool Exists(int nSlot) const { return buttons.p[nSlot]->m_hWnd != nullptr; }
+    HRESULT Layout(HWND hWndMenu)
+    {
+        return LayoutButtons(
+            buttons.p, hWndMenu, ::GetModuleHandleW(nullptr),
+            [&] {
+                calls.push_back("display");
+                for (int nSlot = 0; nSlot < 4; ++nSlot)
+                    EXPECT_TRUE(Exists(nSlot)) << nSlot;
+                EXPECT_FALSE(Exists(4));
+            },
+            [&] {
+                calls.push_back("query");
+                EXPECT_TRUE(Exists(8));
+                EXPECT_TRUE(Exists(9));
+                EXPECT_FALSE(Exists(10));
+            });
+    }
+};
+
+TEST_F(MenuLayoutTest, SeventeenWindowsOnTheGrid)
+{
+    ASSERT_EQ(Layout(menu.get()), S_OK);
+    EXPECT_EQ(calls, (std::vector<std::string>{"display", "query"}));
+    for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
+        HWND hWnd = buttons.p[nSlot]->m_hWnd;
+        ASSERT_TRUE(::IsWindow(hWnd)) << nSlot;
+        EXPECT_EQ(::GetParent(hWnd), menu.get()) << nSlot;
+        EXPECT_EQ(CImageButton::FromHandle(hWnd), buttons.p[nSlot]) << nSlot;
+        EXPECT_EQ(static_cast<UINT>(::GetDlgCtrlID(hWnd)), kButtonTable[nSlot].nID) << nSlot;
+        RECT rc{};
+        ::GetWindowRect(hWnd, &rc);
+        ::MapWindowPoints(nullptr, menu.get(), reinterpret_cast<POINT*>(&rc), 2);
+        const int nRow = kButtonTable[nSlot].nRow;
+        const bool bRight = kButtonTable[nSlot].bRightColumn;
+        EXPECT_EQ(rc.left, bRight ? 230 : 128) << nSlot;
+        EXPECT_EQ(rc.top, 9 + nRow * 41) << nSlot;
+        EXPECT_EQ(rc.right - rc.left, nSlot < 4 ? 202 : 100) << nSlot;
+        EXPECT_EQ(rc.bottom - rc.top, 30) << nSlot;
+    }
+    EXPECT_EQ(buttons.p[16]->m_hWnd != nullptr, true);
+    int nVisibleFaces = 0;
+    for (int nSlot = 0; nSlot < 4; ++nSlot)
+        nVisibleFaces += Visible(buttons.p[nSlot]->m_hWnd);
+    EXPECT_EQ(nVisibleFaces, 1);
+    EXPECT_TRUE(Visible(buttons.p[0]->m_hWnd));
+    for (int nSlot = 4; nSlot < kButtonCount; ++nSlot)
+        EXPECT_TRUE(Visible(buttons.p[nSlot]->m_hWnd)) << nSlot;
+}
+
+TEST_F(MenuLayoutTest, FirstFailingCreateEndsTheLayout)
+{
+    HWND hNotAWindow = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFE));
+    EXPECT_EQ(Layout(hNotAWindow), E_FAIL);
+    EXPECT_TRUE(calls.empty());
+    for (int nSlot = 0; nSlot < kButtonCount; ++nSlot)
+        EXPECT_FALSE(Exists(nSlot)) << nSlot;
+}
+
+class MenuOpacityTest : public testing::Test {
+protected:
+    TestParent window{0, 0, 50, 50};
+    bool Layered() const { return (::GetWindowLongW(window.get(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }
+    BYTE Alpha() const
+    {
+        BYTE nAlpha = 0;
+        DWORD dwFlags = 0;
+        EXPECT_TRUE(::GetLayeredWindowAttributes(window.get(), nullptr, &nAlpha, &dwFlags));
+        EXPECT_EQ(dwFlags, static_cast<DWORD>(LWA_ALPHA));
+        return nAlpha;
+    }
+};
+
+TEST_F(MenuOpacityTest, EightyFivePercentMakesALayeredWindowOfAlpha216)
+{
+    SetMenuOpacity(85, window.get());
+    ASSERT_TRUE(Layered());
+    EXPECT_EQ(Alpha(), 216);
+}
+
+TEST_F(MenuOpacityTest, ZeroPercentIsLayeredAndFullyClear)
+{
+    SetMenuOpacity(0, window.get());
+    ASSERT_TRUE(Layered());
+    EXPECT_EQ(Alpha(), 0);
+}
+
+TEST_F(MenuOpacityTest, NinetyNinePercentIsAlpha252)
+{
+    SetMenuOpacity(99, window.get());
+    ASSERT_TRUE(Layered());
+    EXPECT_EQ(Alpha(), 252);
+}
+
+TEST_F(MenuOpacityTest, HundredAndAboveLeaveTheWindowAlone)
+{
+    for (UINT nPercent : {100u, 101u, 0xFFFFFFFFu}) {
+        SetMenuOpacity(nPercent, window.get());
+        EXPECT_FALSE(Layered()) << nPercent;
+    }
+}
+
+bool Near(COLORREF actual, int r, int g, int b)
+{
+    return std::abs(GetRValue(actual) - r) <= 1 && std::abs(GetGValue(actual) - g) <= 1 &&
+           std::abs(GetBValue(actual) - b) <= 1;
+}
+
+TEST(MenuPaint, BackgroundIsComposedOntoTheDarkFill)
+{
+    Gdiplus::Image* pRaw = nullptr;
+    ASSERT_TRUE(LoadPngResource(&pRaw, 2168, L"PNG", Skin()));
+    const std::unique_ptr<Gdiplus::Image> pBackground(pRaw);
+    PixelCanvas canvas(340, 335);
+    PaintMenu(canvas.dc(), pBackground.get(), 340, 335);
+    // Clear corners show the fill itself.
+    EXPECT_EQ(canvas.At(0, 0), RGB(10, 10, 10));
+    EXPECT_EQ(canvas.At(339, 334), RGB(10, 10, 10));
+    // The opaque edge is the picture's own colour.
+    EXPECT_EQ(canvas.At(170, 0), Hex(0x343C4C));
+    // The panel, #141820 at alpha 0xF0, over (10, 10, 10): c * 240/255 + 10 * 15/255.
+    const COLORREF panel = canvas.At(20, 3);
+    EXPECT_TRUE(Near(panel, 19, 23, 31)) << std::hex << panel;
+}
+
+TEST(MenuPaint, BackgroundIsStretchedToTheWindow)
+{
+    Gdiplus::Image* pRaw = nullptr;
+    ASSERT_TRUE(LoadPngResource(&pRaw, 2168, L"PNG", Skin()));
+    const std::unique_ptr<Gdiplus::Image> pBackground(pRaw);
+    PixelCanvas canvas(680, 670);
+    PaintMenu(canvas.dc(), pBackground.get(), 680, 670);
+    EXPECT_EQ(canvas.At(340, 0), Hex(0x343C4C));
+    EXPECT_TRUE(Near(canvas.At(40, 8), 19, 23, 31));
+}
+
+TEST(MenuPaint, MissingBackgroundDrawsOnlyTheFill)
+{
+    PixelCanvas canvas(40, 30);
+    PaintMenu(canvas.dc(), nullptr, 40, 30);
+    for (POINT pt : {POINT{0, 0}, POINT{20, 15}, POINT{39, 29}})
+        EXPECT_EQ(canvas.At(pt.x, pt.y), RGB(10, 10, 10)) << pt.x << "," << pt.y;
+}
+
+} // namespace
