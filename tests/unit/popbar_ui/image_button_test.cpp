@@ -29,12 +29,18 @@ protected:
         return button.Create(10, 10, 100, 30, kID, parent.get(), ::GetModuleHandleW(nullptr), nCmdShow);
     }
     LRESULT Send(UINT uMsg, WPARAM wParam = 0) { return ::SendMessageW(button.m_hWnd, uMsg, wParam, MAKELPARAM(5, 5)); }
-    // The screen over the button's plain-fill patch, after the button has painted.
+    // The screen over the button's plain-fill patch (x and y 3..8), after the button has painted;
+    // CLR_INVALID when the patch is not one colour.
     COLORREF FaceColour()
     {
         ::RedrawWindow(button.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         fw::unique_window_dc dc(button.m_hWnd);
-        return ::GetPixel(dc.get(), 5, 5);
+        const COLORREF colour = ::GetPixel(dc.get(), 3, 3);
+        for (int y = 3; y <= 8; ++y)
+            for (int x = 3; x <= 8; ++x)
+                if (::GetPixel(dc.get(), x, y) != colour)
+                    return CLR_INVALID;
+        return colour;
     }
     void PutCursorOnButton() { ::SetCursorPos(kLeft + 10 + 50, kTop + 10 + 15); }
 };
