@@ -1,0 +1,176 @@
+// What Popbar shows outside its window: the pixels of the open menu, the texts that reach a debug
+// viewer, and the message box of a broken installation.
+#include "popbar_session.h"
+
+#include "paths.h"
+#include "wait.h"
+#include "window_query.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace popbar_e2e;
+
+namespace {
+
+std::wstring PopbarPath()
+{
+    return driver::InstalledPath(L"Popbar\\Popbar.exe");
+}
+
+bool Near(COLORREF actual, COLORREF expected, int tolerance = 3)
+{
+    for (int shift : {0, 8, 16}) {
+        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF)) >
+            tolerance)
+            return false;
+    }
+    return true;
+}
+
+class OpenMenuPixels : public testing::Test {
+protected:
+    void TearDown() override { SetStatusWord(nullptr); }
+};
+
+std::wstring TempFile(const wchar_t* pszName)
+{
+    wchar_t folder[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, folder);
+    std::wstring path = std::wstring(folder) + pszName;
+    ::DeleteFileW(path.c_str());
+    return path;
+}
+
+HWND FindViewer()
+{
+    return ::FindWindowW(L"QUIL DebugOut Window", L"DebugOutput      (c)2026 CVL");
+}
+
+} // namespace
+
+TEST_F(OpenMenuPixels, ShowPanelLitAndUnlitPairFacesAndBatteryDigits)
+{
+    // Wired LAN on, battery at 42 %.
+    const DWORD status = 0x10 | (42u << 20);
+    SetStatusWord(&status);
+    PopbarProcess popbar;
+    ASSERT_TRUE(popbar.Start(PopbarPath()));
+    ASSERT_TRUE(popbar.SendMenuKey());
+    const RECT menu = popbar.MenuRect();
+    auto at = [&](const DesktopShot& shot, int x, int y) { return shot.Pixel(menu.left + x, menu.top + y); };
+
+    // The panel #141820 at alpha 0xF0 over the menu's dark fill (no blending with the desktop here).
+    const COLORREF panel = 0x13171E;
+    const COLORREF lit = 0x2F7DE1;
+    const COLORREF unlit = 0x3A3F48;
+    const COLORREF battery = 0x2E7D32;
+    // Row 6 is the wired LAN pair: ON lit at x 128, OFF unlit at x 230; its fill patch is x 3..8, y 3..8.
+    const int lanY = 9 + 6 * 41 + 5;
+    const int batteryY = 9 + 7 * 41;
+    bool painted = driver::WaitUntil(
+        [&] {
+            const DesktopShot shot;
+            return Near(at(shot, 20, 3), panel) && Near(at(shot, 128 + 5, lanY), lit) &&
+                   Near(at(shot, 230 + 5, lanY), unlit) && Near(at(shot, 128 + 5, batteryY + 5), battery);
+        },
+        5000);
+    const DesktopShot shot;
+    EXPECT_TRUE(painted) << std::hex << "menu at " << menu.left << "," << menu.top << " panel " << at(shot, 20, 3) << " lit " << at(shot, 133, lanY) << " unlit "
+                         << at(shot, 235, lanY) << " battery " << at(shot, 133, batteryY + 5);
+
+    // 42 %: the tens glyph at x 35..44, the ones glyph at 45..54, the percent sign at 55..64, rows 7..22.
+    auto whiteIn = [&](int x0, int x1) {
+        int n = 0;
+        for (int x = x0; x <= x1; ++x)
+            for (int y = 7; y <= 22; ++y)
+                n += at(shot, 128 + x, batteryY + y) == 0xFFFFFF ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(whiteIn(35, 44), 0) << "the digit 4";
+    EXPECT_GT(whiteIn(45, 54), 0) << "the digit 2";
+    EXPECT_GT(whiteIn(55, 64), 0) << "the percent sign";
+    EXPECT_EQ(whiteIn(66, 90), 0) << "nothing right of the number";
+}
+
+class DebugViewer : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        viewer.Terminate();
+        SetStatusWord(nullptr);
+    }
+    bool StartViewer(const std::wstring& arguments)
+    {
+        return viewer.Start(driver::InstalledPath(L"Tools\\DebugView.exe"), arguments) &&
+               driver::WaitUntil([] { return FindViewer() != nullptr; });
+    }
+    driver::ChildProcess viewer;
+};
+
+TEST_F(DebugViewer, ReceivesTheMenuKeyAndPositionTexts)
+{
+    const std::wstring output = TempFile(L"popbar-trace.txt");
+    SetStatusWord(nullptr);
+    ASSERT_TRUE(StartViewer(L"\"" + output + L"\""));
+    PopbarProcess popbar;
+    ASSERT_TRUE(popbar.Start(PopbarPath()));
+    ASSERT_TRUE(popbar.SendMenuKey());
+
+    RECT desktop{};
+    ::GetClientRect(::GetDesktopWindow(), &desktop);
+    const std::string position = "\nMenu Pos : left - " + std::to_string(desktop.right - 345) +
+                                 ", top - 5, right - 340, bottom - 335\n";
+    const std::string expected = "\nMSG_MENUBTN : Menu SHOW\n\nMSG_MENUBTN : Wired LAN OFF\n\nDesktop Window left - 0, top - 0, right - " +
+                                 std::to_string(desktop.right) + ", bottom - " + std::to_string(desktop.bottom) + "\n" +
+                                 position;
+    EXPECT_TRUE(driver::WaitUntil([&] { return ReadFileBytes(output).find(expected) != std::string::npos; }, 5000))
+        << ReadFileBytes(output);
+    ::DeleteFileW(output.c_str());
+}
+
+TEST_F(DebugViewer, HungViewerDoesNotFreezeTheMenu)
+{
+    ASSERT_TRUE(StartViewer(L"--hang"));
+    PopbarProcess popbar;
+    ASSERT_TRUE(popbar.Start(PopbarPath()));
+    ::PostMessageW(popbar.Menu(), MSG_MENUBTN, 1, 2);
+    // Four texts while opening: each may wait a moment for the viewer, none for long.
+    EXPECT_TRUE(driver::WaitUntil([&] { return popbar.IsMenuVisible(); }, 3000));
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(::SendMessageTimeoutW(popbar.Menu(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &result))
+        << "the menu answers while the viewer hangs";
+}
+
+// A copy of Popbar without its skin library beside it.
+class BrokenInstall : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::CreateDirectoryW(L"C:\\popbar-nores", nullptr);
+        ::CreateDirectoryW(kFolder, nullptr);
+        ASSERT_TRUE(::CopyFileW(PopbarPath().c_str(), (std::wstring(kFolder) + L"\\Popbar.exe").c_str(), FALSE));
+        ASSERT_TRUE(::CopyFileW(driver::InstalledPath(L"Popbar\\KeyRelay.dll").c_str(),
+                                (std::wstring(kFolder) + L"\\KeyRelay.dll").c_str(), FALSE));
+    }
+    void TearDown() override { SetStatusWord(nullptr); }
+
+    static constexpr const wchar_t* kFolder = L"C:\\popbar-nores\\Popbar";
+};
+
+TEST_F(BrokenInstall, MissingSkinLibraryIsReportedAndPopbarEndsWhateverScreenHubAllows)
+{
+    for (const DWORD status : {0u, 1u}) {
+        SetStatusWord(&status);
+        driver::ChildProcess popbar;
+        ASSERT_TRUE(popbar.Start(std::wstring(kFolder) + L"\\Popbar.exe"));
+        const driver::MessageBoxInfo box = driver::WaitForMessageBox(popbar.Id());
+        ASSERT_TRUE(box.hWnd) << "status " << status;
+        EXPECT_EQ(box.caption, L"Popbar");
+        EXPECT_EQ(box.text, L"Can not load the resource.");
+        EXPECT_TRUE(driver::PressOk(box.hWnd));
+        EXPECT_TRUE(popbar.WaitForExit(5000)) << "a menu without its skin must not run on; status " << status;
+        EXPECT_TRUE(driver::TopLevelWindows(popbar.Id(), L"KESTREL_MENU").empty());
+    }
+}

@@ -1,0 +1,151 @@
+#include "popbar_session.h"
+
+#include "registry.h"
+#include "wait.h"
+#include "window_query.h"
+
+#include "handles.h"
+
+#include <algorithm>
+
+namespace popbar_e2e {
+
+namespace {
+
+const char kSettingsKey[] = "Software\\Corvale\\ScreenHub\\Settings";
+
+void SetSetting(const char* pszName, const DWORD* pnValue)
+{
+    if (pnValue)
+        driver::WriteDword(HKEY_CURRENT_USER, kSettingsKey, pszName, *pnValue);
+    else
+        driver::DeleteValue(HKEY_CURRENT_USER, kSettingsKey, pszName);
+}
+
+bool OnDesktop(const RECT& rc)
+{
+    return rc.right > 0 && rc.bottom > 0;
+}
+
+} // namespace
+
+void SetStatusWord(const DWORD* pnStatus)
+{
+    SetSetting("Popbar", pnStatus);
+}
+
+void SetDisplayValue(const DWORD* pnDisplay)
+{
+    SetSetting("Display", pnDisplay);
+}
+
+bool PopbarProcess::Start(const std::wstring& program)
+{
+    if (!m_process.Start(program))
+        return false;
+    auto watch = [this] {
+        if (m_hWndMenu && IsMenuVisible() && OnDesktop(MenuRect()))
+            everShownOnDesktop = true;
+    };
+    // The key-hook registration comes late in the initialisation.
+    const bool bReady = driver::WaitUntil([&] {
+        if (!m_hWndMenu) {
+            const auto windows = driver::TopLevelWindows(m_process.Id(), L"KESTREL_MENU");
+            if (!windows.empty())
+                m_hWndMenu = windows.front();
+        }
+        watch();
+        return m_hWndMenu && ::GetPropW(m_hWndMenu, L"KeyRelay.Message") != nullptr;
+    });
+    if (!bReady)
+        return false;
+    // A sent message is answered only from the modal loop, which runs after the dialog manager's show;
+    // from then on only the queued MSG_HIDEMENU hides the menu.
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(m_hWndMenu, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    return driver::WaitUntil([&] {
+        watch();
+        return !IsMenuVisible();
+    });
+}
+
+bool PopbarProcess::SendMenuKey(WPARAM wParam, LPARAM lParam) const
+{
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutW(m_hWndMenu, MSG_MENUBTN, wParam, lParam, SMTO_ABORTIFHUNG, 10000, &result) != 0;
+}
+
+RECT PopbarProcess::MenuRect() const
+{
+    RECT rc{};
+    ::GetWindowRect(m_hWndMenu, &rc);
+    return rc;
+}
+
+std::vector<HWND> PopbarProcess::Buttons() const
+{
+    std::vector<HWND> buttons;
+    ::EnumChildWindows(
+        m_hWndMenu,
+        [](HWND hWnd, LPARAM lParam) {
+            if (driver::WindowClass(hWnd) == L"KESTREL_MENU_BUTTON_CLASS")
+                reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&buttons));
+    return buttons;
+}
+
+DesktopShot::DesktopShot()
+{
+    const HWND hDesktop = ::GetDesktopWindow();
+    RECT rc{};
+    ::GetClientRect(hDesktop, &rc);
+    m_nWidth = rc.right;
+    m_nHeight = rc.bottom;
+    m_pixels.assign(static_cast<size_t>(m_nWidth) * m_nHeight, 0);
+
+    const fw::unique_window_dc screen(nullptr);
+    const HDC hScreen = screen.get();
+    const HDC hMem = ::CreateCompatibleDC(hScreen);
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = m_nWidth;
+    bmi.bmiHeader.biHeight = -m_nHeight; // top-down
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* pBits = nullptr;
+    const HBITMAP hBitmap = ::CreateDIBSection(hMem, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    const HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    ::BitBlt(hMem, 0, 0, m_nWidth, m_nHeight, hScreen, 0, 0, SRCCOPY);
+    ::GdiFlush();
+    if (pBits)
+        std::copy_n(static_cast<const DWORD*>(pBits), m_pixels.size(), m_pixels.begin());
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+}
+
+COLORREF DesktopShot::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
+        return 0xFFFFFFFF;
+    return m_pixels[static_cast<size_t>(y) * m_nWidth + x] & 0xFFFFFF;
+}
+
+std::string ReadFileBytes(const std::wstring& path)
+{
+    const fw::unique_file file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                             nullptr, OPEN_EXISTING, 0, nullptr));
+    std::string bytes;
+    if (!file)
+        return bytes;
+    char buffer[4096];
+    DWORD n = 0;
+    while (::ReadFile(file.get(), buffer, sizeof(buffer), &n, nullptr) && n > 0)
+        bytes.append(buffer, n);
+    return bytes;
+}
+
+} // namespace popbar_e2e

@@ -1,0 +1,58 @@
+#pragma once
+// Popbar installed in the prefix and driven as KeyRelay and Screen Hub would drive it, with Screen Hub
+// absent: the status word and the display mode come from Screen Hub's registry settings.
+#include "process.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace popbar_e2e {
+
+constexpr UINT MSG_MENUBTN = 2326;
+constexpr UINT MSG_HUBCMD = 2225;
+constexpr UINT MSG_HIDEMENU = 2524;
+constexpr SIZE kMenuSize{340, 335};
+
+// The "Popbar" status word and "Display" value of Screen Hub's settings; nothing deletes the value.
+void SetStatusWord(const DWORD* pnStatus);
+void SetDisplayValue(const DWORD* pnDisplay);
+
+// One Popbar process and its menu window.
+class PopbarProcess {
+public:
+    // Starts the program and waits until its menu has been hidden after start-up. While it waits it
+    // checks that the menu never stands on the desktop while visible.
+    bool Start(const std::wstring& program);
+    HWND Menu() const { return m_hWndMenu; }
+    driver::ChildProcess& Process() { return m_process; }
+    bool everShownOnDesktop = false;
+
+    // The menu key as KeyRelay reports it: MSG_MENUBTN sent and waited for.
+    bool SendMenuKey(WPARAM wParam = 1, LPARAM lParam = 2) const;
+    bool IsMenuVisible() const { return ::IsWindowVisible(m_hWndMenu) == TRUE; }
+    RECT MenuRect() const;
+    std::vector<HWND> Buttons() const;
+
+private:
+    driver::ChildProcess m_process;
+    HWND m_hWndMenu = nullptr;
+};
+
+// Reads a pixel of the desktop as the screen shows it (0x00RRGGBB).
+class DesktopShot {
+public:
+    DesktopShot();
+    COLORREF Pixel(int x, int y) const;
+    int Width() const { return m_nWidth; }
+
+private:
+    std::vector<DWORD> m_pixels;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+};
+
+std::string ReadFileBytes(const std::wstring& path);
+
+} // namespace popbar_e2e
