@@ -71,6 +71,58 @@ bool KeyExists(HKEY hRoot, const char* pszKey)
     return ::RegOpenKeyExA(hRoot, pszKey, 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
+ScopedValue::ScopedValue(HKEY hRoot, const char* pszKey, const char* pszName, const std::optional<std::string>& text)
+    : m_hRoot(hRoot), m_key(pszKey), m_name(pszName), m_saved(ReadValue(hRoot, pszKey, pszName))
+{
+    if (text)
+        WriteString(hRoot, pszKey, pszName, *text);
+    else
+        DeleteValue(hRoot, pszKey, pszName);
+}
+
+ScopedValue::~ScopedValue()
+{
+    if (m_saved)
+        WriteValue(m_hRoot, m_key.c_str(), m_name.c_str(), m_saved->type, m_saved->data.data(),
+                   static_cast<DWORD>(m_saved->data.size()));
+    else
+        DeleteValue(m_hRoot, m_key.c_str(), m_name.c_str());
+}
+
+namespace {
+
+std::wstring Widen(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+} // namespace
+
+DanglingKeyLink::DanglingKeyLink(HKEY hRoot, const char* pszKey) : m_hRoot(hRoot), m_key(pszKey)
+{
+    fw::unique_hkey link;
+    if (::RegCreateKeyExW(hRoot, Widen(m_key).c_str(), 0, nullptr, REG_OPTION_CREATE_LINK | REG_OPTION_VOLATILE,
+                          KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr, link.put(), nullptr) != ERROR_SUCCESS)
+        return;
+    const wchar_t target[] = L"\\Registry\\Nowhere\\Corvale";
+    // A link's target is stored without its terminator.
+    m_bApplied = ::RegSetValueExW(link.get(), L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target),
+                                  sizeof(target) - sizeof(wchar_t)) == ERROR_SUCCESS;
+}
+
+DanglingKeyLink::~DanglingKeyLink()
+{
+    // Deleting through the registry functions would follow the link; delete the link itself.
+    using NtDeleteKeyFn = LONG(WINAPI*)(HANDLE);
+    const auto pNtDeleteKey =
+        reinterpret_cast<NtDeleteKeyFn>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey")));
+    fw::unique_hkey self;
+    if (pNtDeleteKey &&
+        ::RegOpenKeyExW(m_hRoot, Widen(m_key).c_str(), REG_OPTION_OPEN_LINK, DELETE, self.put()) == ERROR_SUCCESS)
+        pNtDeleteKey(self.get());
+}
+
 ReadOnlyKey::ReadOnlyKey(HKEY hRoot, const char* pszKey)
 {
     if (::RegCreateKeyExA(hRoot, pszKey, 0, nullptr, 0, KEY_READ | READ_CONTROL | WRITE_DAC, nullptr, m_key.put(),
@@ -83,7 +135,7 @@ ReadOnlyKey::ReadOnlyKey(HKEY hRoot, const char* pszKey)
     if (::RegGetKeySecurity(m_key.get(), DACL_SECURITY_INFORMATION, m_savedDescriptor.data(), &cb) != ERROR_SUCCESS)
         return;
 
-    // Everyone may read; no entry grants any change, so every write is refused.
+    // One entry, for reading: no entry grants any change, so every write is refused.
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
     PSID pEveryone = nullptr;
     if (!::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &pEveryone))

@@ -22,8 +22,40 @@ void DeleteValue(HKEY hRoot, const char* pszKey, const char* pszName);
 void DeleteTree(HKEY hRoot, const char* pszKey);
 bool KeyExists(HKEY hRoot, const char* pszKey);
 
-// While it lives, the key's access list lets everyone read it and nobody change it (the key is
-// created if it is missing); the former access list comes back when it ends.
+// Sets (or, with nothing, deletes) one value while it lives; the former value, or its absence,
+// comes back when it ends.
+class ScopedValue {
+public:
+    ScopedValue(HKEY hRoot, const char* pszKey, const char* pszName, const std::optional<std::string>& text);
+    ScopedValue(const ScopedValue&) = delete;
+    ScopedValue& operator=(const ScopedValue&) = delete;
+    ~ScopedValue();
+
+private:
+    HKEY m_hRoot;
+    std::string m_key;
+    std::string m_name;
+    std::optional<RegistryValue> m_saved;
+};
+
+// While it lives, the key is a link to a place that does not exist, so it can be neither opened
+// nor created; the key (and anything in it) must be gone beforehand. The link goes when it ends.
+class DanglingKeyLink {
+public:
+    DanglingKeyLink(HKEY hRoot, const char* pszKey);
+    DanglingKeyLink(const DanglingKeyLink&) = delete;
+    DanglingKeyLink& operator=(const DanglingKeyLink&) = delete;
+    ~DanglingKeyLink();
+    bool Applied() const { return m_bApplied; }
+
+private:
+    HKEY m_hRoot;
+    std::string m_key;
+    bool m_bApplied = false;
+};
+
+// While it lives, the key's access list lets everyone read it and nobody change it
+// (the key is created if it is missing); the former access list comes back when it ends.
 class ReadOnlyKey {
 public:
     ReadOnlyKey(HKEY hRoot, const char* pszKey);

@@ -1,5 +1,6 @@
 #include "window_query.h"
 
+#include "handles.h"
 #include "wait.h"
 
 namespace driver {
@@ -8,8 +9,6 @@ namespace {
 
 // The static control that holds a message box's text, and the icon beside it.
 constexpr int kMessageBoxTextId = 0xFFFF;
-constexpr int kMessageBoxIconId = 0x0014;
-const LPCWSTR kWarningIcon = MAKEINTRESOURCEW(32515); // IDI_WARNING, the exclamation mark
 
 struct EnumState {
     DWORD nProcessId;
@@ -26,6 +25,57 @@ BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
         return TRUE;
     state->found.push_back(hWnd);
     return TRUE;
+}
+
+// The static control with the icon style: the box's icon (its id differs between systems).
+HWND BoxIconControl(HWND hBox)
+{
+    for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (WindowClass(hChild) == L"Static" && (::GetWindowLongW(hChild, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            return hChild;
+    }
+    return nullptr;
+}
+
+// Icon handles belong to the process that loaded them, so the icon is judged by what the control
+// shows: the warning sign is the only standard message-box icon drawn in yellow (the error sign is
+// red, the information and question signs blue).
+bool ShowsWarningSign(HWND hControl)
+{
+    // Read from the screen: another process's window cannot be read through a context of its own.
+    RECT rc{};
+    if (!hControl || !::GetWindowRect(hControl, &rc))
+        return false;
+    const POINT origin{rc.left, rc.top};
+    ::OffsetRect(&rc, -rc.left, -rc.top);
+    if (rc.right <= 0 || rc.bottom <= 0)
+        return false;
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = rc.right;
+    bmi.bmiHeader.biHeight = -rc.bottom;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    fw::unique_window_dc source(nullptr);
+    HDC hdc = ::CreateCompatibleDC(source.get());
+    HBITMAP hBitmap = ::CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    int yellow = 0;
+    if (hBitmap) {
+        HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
+        ::BitBlt(hdc, 0, 0, rc.right, rc.bottom, source.get(), origin.x, origin.y, SRCCOPY);
+        ::GdiFlush();
+        const DWORD* p = static_cast<const DWORD*>(pBits);
+        for (int i = 0; i < rc.right * rc.bottom; ++i) {
+            const int r = (p[i] >> 16) & 0xFF, g = (p[i] >> 8) & 0xFF, b = p[i] & 0xFF;
+            if (r > 180 && g > 140 && b < 100)
+                ++yellow;
+        }
+        ::SelectObject(hdc, hOld);
+        ::DeleteObject(hBitmap);
+    }
+    ::DeleteDC(hdc);
+    return yellow > 20;
 }
 
 } // namespace
@@ -70,10 +120,7 @@ MessageBoxInfo WaitForMessageBox(DWORD nProcessId, DWORD nTimeoutMs)
                     box.hWnd = hWnd;
                     box.caption = WindowText(hWnd);
                     box.text = WindowText(hText);
-                    HWND hIcon = ::GetDlgItem(hWnd, kMessageBoxIconId);
-                    box.hasWarningIcon = hIcon &&
-                                         reinterpret_cast<HICON>(::SendMessageW(hIcon, STM_GETICON, 0, 0)) ==
-                                             ::LoadIconW(nullptr, kWarningIcon);
+                    box.hasWarningIcon = WaitUntil([&] { return ShowsWarningSign(BoxIconControl(hWnd)); }, 2000);
                     return true;
                 }
             }

@@ -50,14 +50,18 @@ TEST(Application, NameIsTheExecutableFileNameWithoutExtension)
     EXPECT_STREQ(named.AppName(), L"Given");
 }
 
-TEST(MessageBox, ModalOkBoxWithWarningIconCaptionedWithTheAppName)
+// (The suite is not named MessageBox: that name is a macro of the platform headers.)
+TEST(FrameworkMessageBox, ModalOkBoxWithWarningIconCaptionedWithTheAppName)
 {
     CWinApp app;
     int result = 0;
     std::thread shower([&] { result = AppMessageBox("Something went wrong."); });
 
     const driver::MessageBoxInfo box = driver::WaitForMessageBox(::GetCurrentProcessId());
-    ASSERT_NE(box.hWnd, nullptr);
+    if (!box.hWnd) {
+        shower.detach();
+        FAIL() << "no message box appeared";
+    }
     EXPECT_EQ(box.caption, L"framework_tests");
     EXPECT_EQ(box.text, L"Something went wrong.");
     EXPECT_TRUE(box.hasWarningIcon);
@@ -67,6 +71,21 @@ TEST(MessageBox, ModalOkBoxWithWarningIconCaptionedWithTheAppName)
     EXPECT_TRUE(driver::PressOk(box.hWnd));
     shower.join();
     EXPECT_EQ(result, IDOK);
+}
+
+TEST(FrameworkMessageBox, AnIconGivenReplacesTheWarningIcon)
+{
+    CWinApp app;
+    std::thread shower([] { AppMessageBox(L"Stopped.", MB_ICONERROR); });
+    const driver::MessageBoxInfo box = driver::WaitForMessageBox(::GetCurrentProcessId());
+    if (!box.hWnd) {
+        shower.detach();
+        FAIL() << "no message box appeared";
+    }
+    EXPECT_EQ(box.text, L"Stopped.");
+    EXPECT_FALSE(box.hasWarningIcon);
+    EXPECT_TRUE(driver::PressOk(box.hWnd));
+    shower.join();
 }
 
 TEST(WindowClass, RegisteringAnExistingClassKeepsTheFirstRegistration)

@@ -1,0 +1,28 @@
+#include "answering_run.h"
+
+#include "process.h"
+#include "window_query.h"
+
+namespace driver {
+
+AnsweredRun RunAnsweringMessageBoxes(const std::wstring& program, const std::wstring& arguments, DWORD nTimeoutMs)
+{
+    AnsweredRun run;
+    ChildProcess child;
+    run.started = child.Start(program, arguments);
+    if (!run.started)
+        return run;
+    const ULONGLONG deadline = ::GetTickCount64() + nTimeoutMs;
+    while (::GetTickCount64() < deadline) {
+        if ((run.exitCode = child.WaitForExit(50)))
+            return run;
+        const MessageBoxInfo box = WaitForMessageBox(child.Id(), 200);
+        if (box.hWnd) {
+            run.boxes.push_back({box.caption, box.text, box.hasWarningIcon});
+            PressOk(box.hWnd);
+        }
+    }
+    return run;
+}
+
+} // namespace driver
