@@ -226,7 +226,8 @@ TEST_F(PopbarMenu, DisplayValueChoosesTheOneVisibleFace)
     std::map<DWORD, HWND> shown;
     for (DWORD display : {1u, 2u, 0x103u, 3u, 0x1002u, 7u}) {
         SetDisplayValue(&display);
-        ::PostMessageW(popbar.Menu(), MSG_HUBCMD, 48, 0);
+        // Screen Hub's two ways of saying the display mode changed; the opening reads it again anyway.
+        ::PostMessageW(popbar.Menu(), display % 2 ? MSG_HUBCMD : MSG_RELOADDISPLAY, display % 2 ? 48 : 0, 0);
         OpenMenu();
         std::vector<HWND> visible;
         for (HWND hFace : DisplayFaces()) {
@@ -241,6 +242,24 @@ TEST_F(PopbarMenu, DisplayValueChoosesTheOneVisibleFace)
         << "1, 2, 0x103 and 3 show four different faces";
     EXPECT_EQ(shown[0x1002], shown[2]) << "only the low 12 bits count";
     EXPECT_EQ(shown[7], shown[1]) << "an unknown code shows the first face";
+}
+
+TEST_F(PopbarMenu, AvailabilityAnswerEnablesOrDisablesTheResolutionPairTogether)
+{
+    auto pairEnabled = [&] {
+        int n = 0;
+        for (HWND hButton : popbar.Buttons()) {
+            const int id = ::GetDlgCtrlID(hButton);
+            if ((id == 112 || id == 113) && ::IsWindowEnabled(hButton))
+                ++n;
+        }
+        return n;
+    };
+    DWORD_PTR result = 0;
+    for (const auto& [lParam, expected] : {std::pair<LPARAM, int>{0, 0}, {1, 2}, {2, 0}, {1, 2}, {-1, 0}}) {
+        ::SendMessageTimeoutW(popbar.Menu(), MSG_HUBCMD, 24, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+        EXPECT_EQ(pairEnabled(), expected) << "answer " << lParam;
+    }
 }
 
 // The desktop changes size: a real display change for every top-level window.

@@ -13,6 +13,7 @@ namespace popbar_e2e {
 constexpr UINT MSG_MENUBTN = 2326;
 constexpr UINT MSG_HUBCMD = 2225;
 constexpr UINT MSG_HIDEMENU = 2524;
+constexpr UINT MSG_RELOADDISPLAY = 2525;
 constexpr SIZE kMenuSize{340, 335};
 
 // The "Popbar" status word and "Display" value of Screen Hub's settings; nothing deletes the value.
