@@ -11,7 +11,8 @@
 //           Message(WM_TIMER, &CMyDlg::OnTimer),
 //           Command(IDC_APPLY, &CMyDlg::OnApply),
 //       };
-//       return MapOf(entries);
+//       static const MessageMap map = MapOf(entries);
+//       return map;
 //   }
 #include <windows.h>
 
