@@ -6,6 +6,7 @@
 #include "controller/menu_messages.h"
 #include "controller/menu_placement.h"
 #include "handles.h"
+#include "keyhook/hook_decisions.h"
 #include "keyhook/outside_click_hook.h"
 #include "keyrelay.h"
 #include "messagebox.h"
@@ -58,6 +59,9 @@ const CDialog::MessageMap& CKestrelMenuDlg::GetMessageMap() const
 
 LRESULT CKestrelMenuDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A registered id, so not a map entry; 0 (registration failed) must not turn WM_NULL into a key.
+    if (g_nKeyRelayMessage && message == g_nKeyRelayMessage)
+        return OnKeyRelay(wParam, lParam);
     // These do their work first and then go on to the framework like any other message.
     switch (message) {
     case MSG_MENUBTN:
@@ -152,6 +156,61 @@ void CKestrelMenuDlg::FailWith(const wchar_t* pszText)
 void CKestrelMenuDlg::OnCancel()
 {
     HideMenu();
+}
+
+BOOL CKestrelMenuDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    for (const CommandStep& step : CommandSteps(wParam, m_bDisplayChangeLatch))
+        RunCommandStep(step);
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CKestrelMenuDlg::RunCommandStep(const CommandStep& step)
+{
+    switch (step.kind) {
+    case CommandStepKind::MarkSelected:
+    case CommandStepKind::MarkNotSelected: {
+        const BOOL bOn = step.kind == CommandStepKind::MarkSelected;
+        ForEachButtonWithId(m_pButtons, step.nID, [&](CImageButton& button) { button.SetOn(bOn); });
+        break;
+    }
+    case CommandStepKind::PostToHub:
+        PostHubCommand(step.nCode, step.nArgument);
+        break;
+    case CommandStepKind::SetDisplayChangeLatch:
+        m_bDisplayChangeLatch = true;
+        break;
+    case CommandStepKind::RemoveOutsideClickHook:
+        RemoveOutsideClickHook();
+        break;
+    case CommandStepKind::BringMenuToFront:
+        ::SetForegroundWindow(m_hWndMenu);
+        break;
+    case CommandStepKind::InstallOutsideClickHook:
+        InstallOutsideClickHook();
+        break;
+    }
+}
+
+LRESULT CKestrelMenuDlg::OnKeyRelay(WPARAM, LPARAM lParam)
+{
+    // Reports that arrive while one is handled (the status query lets sent messages in) are dropped.
+    if (m_bInKeyEvent)
+        return 1;
+    m_bInKeyEvent = true;
+    const auto* pKey = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    switch (KeyReportActionFor(pKey->scanCode, pKey->flags)) {
+    case KeyReportAction::MenuKey:
+        // Sent, so the whole menu-key sequence runs before the flag is cleared.
+        ::SendMessageW(m_hWndMenu, MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED);
+        break;
+    case KeyReportAction::DialKeyboardKey:
+        // The dial keyboard is not supported by this version of the menu.
+    case KeyReportAction::None:
+        break;
+    }
+    m_bInKeyEvent = false;
+    return 1;
 }
 
 void CKestrelMenuDlg::OnMenuKey()

@@ -2,6 +2,7 @@
 // The menu dialog: Popbar's one window, which is the pop-up menu itself. It owns the menu's
 // visibility: the menu key, Screen Hub's notifications, the auto-hide timer, display changes,
 // suspend and close requests all arrive here.
+#include "commands/command_table.h"
 #include "dialog.h"
 #include "menu/menu_buttons.h"
 
@@ -19,9 +20,13 @@ protected:
     BOOL OnInitDialog() override;
     // Escape in the menu hides it; only an honoured close request ends Popbar.
     void OnCancel() override;
+    // A button press, from the button, the keyboard or the outside-click hook.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     const MessageMap& GetMessageMap() const override;
 
 private:
+    // A key event reported by the key-hook library; lParam points at its KBDLLHOOKSTRUCT record.
+    LRESULT OnKeyRelay(WPARAM wParam, LPARAM lParam);
     LRESULT OnHideMenu(WPARAM wParam, LPARAM lParam);
     LRESULT OnReloadDisplay(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
@@ -34,6 +39,7 @@ private:
     void OnHubNotification(WPARAM nCode, LPARAM nArgument);
     void OnDisplayChange();
     void OnSuspend();
+    void RunCommandStep(const CommandStep& step);
 
     // The initialisation after the steps that can fail; false when the menu could not be placed.
     bool FinishInitialisation();

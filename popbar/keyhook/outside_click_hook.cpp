@@ -1,5 +1,7 @@
 #include "keyhook/outside_click_hook.h"
 
+#include "keyhook/hook_decisions.h"
+
 HWND g_hWndMenu = nullptr;
 HHOOK g_hMouseHook = nullptr;
 
@@ -32,11 +34,14 @@ LRESULT CALLBACK OutsideClickProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (!g_hMouseHook)
         return 0;
-    if (nCode == HC_ACTION && wParam == WM_LBUTTONUP) {
+    switch (OutsideClickActionFor(nCode, wParam)) {
+    case OutsideClickAction::SwallowAndCommand:
         ::PostMessageW(g_hWndMenu, WM_COMMAND, kOutsideClickCommand, 0);
         return 1;
-    }
-    if (nCode == HC_ACTION && wParam == WM_LBUTTONDOWN)
+    case OutsideClickAction::Swallow:
         return 1;
+    case OutsideClickAction::PassOn:
+        break;
+    }
     return ::CallNextHookEx(g_hMouseHook, nCode, wParam, lParam);
 }

@@ -1,0 +1,33 @@
+#include "keyhook/hook_decisions.h"
+
+namespace {
+
+constexpr BYTE kMenuKeyScanCode = 0x54;
+constexpr BYTE kDialKeyboardScanCode = 0x78;
+
+} // namespace
+
+KeyReportAction KeyReportActionFor(DWORD nScanCode, DWORD nFlags)
+{
+    if (!(nFlags & LLKHF_UP) || !(nFlags & LLKHF_EXTENDED))
+        return KeyReportAction::None;
+    switch (static_cast<BYTE>(nScanCode & 0xFF)) {
+    case kMenuKeyScanCode:
+        return KeyReportAction::MenuKey;
+    case kDialKeyboardScanCode:
+        return KeyReportAction::DialKeyboardKey;
+    default:
+        return KeyReportAction::None;
+    }
+}
+
+OutsideClickAction OutsideClickActionFor(int nCode, WPARAM nMessage)
+{
+    if (nCode != HC_ACTION)
+        return OutsideClickAction::PassOn;
+    if (nMessage == WM_LBUTTONUP)
+        return OutsideClickAction::SwallowAndCommand;
+    if (nMessage == WM_LBUTTONDOWN)
+        return OutsideClickAction::Swallow;
+    return OutsideClickAction::PassOn;
+}
