@@ -1,7 +1,10 @@
 // driver.exe: the test driver for scripts (the scenario tests link the same library).
 //   driver run-answering PROGRAM [ARGUMENTS]   run PROGRAM, answer its message boxes; prints
 //                                              "box CAPTION|TEXT" per box, then "exit CODE"
+//   driver open-menu                           wait for Popbar's start-up to end, press the menu key
+//                                              and wait until the menu shows; prints "menu open"
 #include "answering_run.h"
+#include "popbar_menu.h"
 
 #include <cstdio>
 #include <string>
@@ -35,6 +38,21 @@ int RunAnswering(int argc, wchar_t** argv)
     return 0;
 }
 
+int OpenPopbarMenu()
+{
+    const HWND hWndMenu = driver::WaitForReadyMenu();
+    if (!hWndMenu) {
+        PrintLine(L"no menu window");
+        return 1;
+    }
+    if (!driver::OpenMenu(hWndMenu)) {
+        PrintLine(L"menu did not open");
+        return 1;
+    }
+    PrintLine(L"menu open");
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -42,6 +60,8 @@ int wmain(int argc, wchar_t** argv)
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     if (argc >= 2 && std::wstring(argv[1]) == L"run-answering")
         return RunAnswering(argc, argv);
-    std::fprintf(stderr, "usage: driver run-answering PROGRAM [ARGUMENTS]\n");
+    if (argc == 2 && std::wstring(argv[1]) == L"open-menu")
+        return OpenPopbarMenu();
+    std::fprintf(stderr, "usage: driver run-answering PROGRAM [ARGUMENTS] | driver open-menu\n");
     return 2;
 }

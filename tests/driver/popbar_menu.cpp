@@ -1,0 +1,44 @@
+#include "popbar_menu.h"
+
+#include "wait.h"
+#include "window_query.h"
+
+namespace driver {
+
+HWND WaitForReadyMenu(DWORD nTimeoutMs)
+{
+    const ULONGLONG deadline = ::GetTickCount64() + nTimeoutMs;
+    auto remaining = [&] {
+        const ULONGLONG now = ::GetTickCount64();
+        return static_cast<DWORD>(deadline > now ? deadline - now : 0);
+    };
+    HWND hWndMenu = nullptr;
+    // The KeyRelay registration comes late in the menu's initialisation.
+    const bool bRegistered = WaitUntil(
+        [&] {
+            const auto windows = TopLevelWindows(0, L"KESTREL_MENU");
+            hWndMenu = windows.empty() ? nullptr : windows.front();
+            return hWndMenu && ::GetPropW(hWndMenu, L"KeyRelay.Message") != nullptr;
+        },
+        nTimeoutMs);
+    if (!bRegistered)
+        return nullptr;
+    // A sent message is answered only from the modal loop, after the dialog manager's show; the
+    // queued hide request that follows it is the end of the start-up.
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(hWndMenu, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, remaining(), &result);
+    if (!WaitUntil([&] { return !::IsWindowVisible(hWndMenu); }, remaining()))
+        return nullptr;
+    return hWndMenu;
+}
+
+bool OpenMenu(HWND hWndMenu, DWORD nTimeoutMs)
+{
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutW(hWndMenu, kMenuKeyMessage, kMenuKeyWParam, kMenuKeyLParam, SMTO_ABORTIFHUNG,
+                               nTimeoutMs, &result))
+        return false;
+    return WaitUntil([&] { return ::IsWindowVisible(hWndMenu) == TRUE; }, nTimeoutMs);
+}
+
+} // namespace driver

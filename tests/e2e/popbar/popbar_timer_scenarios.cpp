@@ -1,0 +1,228 @@
+// Popbar's auto-hide timer seen from inside its process, and Popbar with a skin that has no
+// background picture. Screen Hub is absent: the status word comes from its registry copy.
+#include "popbar_session.h"
+#include "timer_tick_counter.h"
+
+#include "handles.h"
+#include "paths.h"
+#include "popbar_menu.h"
+#include "wait.h"
+#include "window_query.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace popbar_e2e;
+
+namespace {
+
+// Long enough for three ticks of the one-second timer.
+constexpr DWORD kQuietMs = 3000;
+// A tick is due within a second; Wine may deliver it a little late.
+constexpr DWORD kTickDueMs = 2500;
+
+std::wstring PopbarPath()
+{
+    return driver::InstalledPath(L"Popbar\\Popbar.exe");
+}
+
+std::wstring FolderOfThisProgram()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring text = path;
+    return text.substr(0, text.find_last_of(L'\\') + 1);
+}
+
+// The menu's auto-hide ticks, counted by timer_tick_hook.dll, which a WH_GETMESSAGE hook on Popbar's
+// thread loads into Popbar. Popbar is hooked as soon as its window exists, before its timer starts.
+class PopbarAutoHideTimer : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetStatusWord(nullptr);
+        m_mapping.reset(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                             sizeof(TimerTickCounter), kTimerTickMapping));
+        ASSERT_TRUE(m_mapping);
+        m_pCounter = static_cast<TimerTickCounter*>(
+            ::MapViewOfFile(m_mapping.get(), FILE_MAP_WRITE, 0, 0, sizeof(TimerTickCounter)));
+        ASSERT_NE(m_pCounter, nullptr);
+        m_hookLibrary.reset(::LoadLibraryW((FolderOfThisProgram() + L"timer_tick_hook.dll").c_str()));
+        ASSERT_TRUE(m_hookLibrary);
+        const auto hookProc = reinterpret_cast<HOOKPROC>(
+            reinterpret_cast<void*>(::GetProcAddress(m_hookLibrary.get(), "CountTimerTicks")));
+        ASSERT_NE(hookProc, nullptr);
+
+        ASSERT_TRUE(m_popbar.Start(PopbarPath()));
+        ASSERT_TRUE(driver::WaitUntil([&] {
+            const auto windows = driver::TopLevelWindows(m_popbar.Id(), L"KESTREL_MENU");
+            m_hWndMenu = windows.empty() ? nullptr : windows.front();
+            return m_hWndMenu != nullptr;
+        }));
+        m_pCounter->hWndMenu = reinterpret_cast<ULONG_PTR>(m_hWndMenu);
+        m_pCounter->nTicks = 0;
+        m_hook.reset(::SetWindowsHookExW(WH_GETMESSAGE, hookProc, m_hookLibrary.get(),
+                                         ::GetWindowThreadProcessId(m_hWndMenu, nullptr)));
+        ASSERT_TRUE(m_hook) << "error " << ::GetLastError();
+        ASSERT_EQ(driver::WaitForReadyMenu(), m_hWndMenu);
+    }
+    void TearDown() override
+    {
+        m_hook.reset();
+        if (m_pCounter)
+            ::UnmapViewOfFile(m_pCounter);
+        SetStatusWord(nullptr);
+    }
+
+    LONG Ticks() const { return m_pCounter->nTicks; }
+    bool TicksReach(LONG nTicks, DWORD nTimeoutMs) const
+    {
+        return driver::WaitUntil([&] { return Ticks() >= nTicks; }, nTimeoutMs);
+    }
+    bool IsMenuVisible() const { return ::IsWindowVisible(m_hWndMenu) == TRUE; }
+
+    driver::ChildProcess m_popbar;
+    HWND m_hWndMenu = nullptr;
+
+private:
+    fw::unique_handle m_mapping;
+    TimerTickCounter* m_pCounter = nullptr;
+    fw::unique_hmodule m_hookLibrary;
+    fw::unique_hook m_hook;
+};
+
+} // namespace
+
+TEST_F(PopbarAutoHideTimer, TicksAfterStartUpThenStopsWhileHidden)
+{
+    EXPECT_TRUE(TicksReach(1, kTickDueMs)) << "no tick reached the hidden menu after start-up";
+    const LONG nAfterStart = Ticks();
+    EXPECT_FALSE(TicksReach(nAfterStart + 1, kQuietMs)) << "the timer kept running while the menu was hidden";
+    // The first tick may find the menu not yet hidden again; it then hides it and the next one stops.
+    EXPECT_LE(nAfterStart, 2);
+    EXPECT_FALSE(IsMenuVisible());
+}
+
+TEST_F(PopbarAutoHideTimer, TicksWhileOpenThenOnceMoreAfterHiding)
+{
+    ASSERT_TRUE(TicksReach(1, kTickDueMs));
+    ASSERT_FALSE(TicksReach(Ticks() + 1, kQuietMs)) << "the start-up timer did not stop";
+
+    ASSERT_TRUE(driver::OpenMenu(m_hWndMenu));
+    const LONG nAtOpen = Ticks();
+    EXPECT_TRUE(TicksReach(nAtOpen + 2, 2 * kTickDueMs)) << "the opening did not start the timer again";
+    ASSERT_TRUE(IsMenuVisible()) << "the open menu is the foreground window, so the ticks leave it open";
+
+    // Sent, so the menu is hidden when the call returns: the ticks counted from here on are later ones.
+    ::SendMessageW(m_hWndMenu, MSG_HIDEMENU, 0, 0);
+    ASSERT_FALSE(IsMenuVisible());
+    const LONG nAtHide = Ticks();
+    EXPECT_TRUE(TicksReach(nAtHide + 1, kTickDueMs)) << "the hidden menu's timer stops at its next tick";
+    EXPECT_FALSE(TicksReach(nAtHide + 2, kQuietMs)) << "the timer kept running after the menu was hidden";
+}
+
+namespace {
+
+// The menu template's size as the dialog manager makes it: the template of Popbar.exe, built here
+// without its visible style under a dialog class of the template's name (window classes belong to
+// their process, so Popbar's own class is not touched). Nothing when it cannot be built.
+std::optional<SIZE> TemplateSize(const std::wstring& program)
+{
+    const fw::unique_hmodule module(::LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    const HRSRC hInfo = module ? ::FindResourceW(module.get(), MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(5) /* RT_DIALOG */) : nullptr;
+    const HGLOBAL hData = hInfo ? ::LoadResource(module.get(), hInfo) : nullptr;
+    if (!hData)
+        return std::nullopt;
+    const auto* pBytes = static_cast<const BYTE*>(::LockResource(hData));
+    std::vector<BYTE> bytes(pBytes, pBytes + ::SizeofResource(module.get(), hInfo));
+    // An extended template (signature 0xFFFF) holds its style after the version, signature, help id
+    // and extended style; a plain one begins with it.
+    const size_t styleOffset = bytes.size() > 12 && bytes[2] == 0xFF && bytes[3] == 0xFF ? 12 : 0;
+    DWORD style = 0;
+    std::memcpy(&style, bytes.data() + styleOffset, sizeof(style));
+    style &= ~static_cast<DWORD>(WS_VISIBLE);
+    std::memcpy(bytes.data() + styleOffset, &style, sizeof(style));
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (!::GetClassInfoExW(nullptr, L"#32770", &wc))
+        return std::nullopt;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KESTREL_MENU";
+    if (!::RegisterClassExW(&wc))
+        return std::nullopt;
+    std::optional<SIZE> size;
+    {
+        const fw::unique_hwnd dialog(::CreateDialogIndirectParamW(
+            wc.hInstance, reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), nullptr,
+            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0));
+        RECT rc{};
+        if (dialog && ::GetWindowRect(dialog.get(), &rc))
+            size = SIZE{rc.right - rc.left, rc.bottom - rc.top};
+    }
+    ::UnregisterClassW(wc.lpszClassName, wc.hInstance);
+    return size;
+}
+
+// A copy of Popbar whose skin library lacks the background picture.
+class SkinWithoutBackground : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetStatusWord(nullptr);
+        ::CreateDirectoryW(L"C:\\popbar-nobackground", nullptr);
+        ::CreateDirectoryW(kFolder, nullptr);
+        for (const wchar_t* pszFile : {L"Popbar.exe", L"KeyRelay.dll"}) {
+            ASSERT_TRUE(::CopyFileW(driver::InstalledPath(std::wstring(L"Popbar\\") + pszFile).c_str(),
+                                    (std::wstring(kFolder) + L"\\" + pszFile).c_str(), FALSE));
+        }
+        ASSERT_TRUE(::CopyFileW((FolderOfThisProgram() + L"skin-no-background\\resource.dll").c_str(),
+                                (std::wstring(kFolder) + L"\\resource.dll").c_str(), FALSE));
+    }
+    void TearDown() override { SetStatusWord(nullptr); }
+
+    static constexpr const wchar_t* kFolder = L"C:\\popbar-nobackground\\Popbar";
+};
+
+} // namespace
+
+TEST_F(SkinWithoutBackground, StartsWithoutAMessageBoxAndOpensAtTheTemplateSizeWithItsButtons)
+{
+    const std::wstring program = std::wstring(kFolder) + L"\\Popbar.exe";
+    const std::optional<SIZE> templateSize = TemplateSize(program);
+    ASSERT_TRUE(templateSize);
+    ASSERT_GT(templateSize->cx, 0);
+    ASSERT_GT(templateSize->cy, 0);
+
+    PopbarProcess popbar;
+    ASSERT_TRUE(popbar.Start(program)) << "Popbar did not finish starting";
+    EXPECT_TRUE(driver::TopLevelWindows(popbar.Process().Id(), L"#32770").empty()) << "a message box came up";
+    EXPECT_FALSE(popbar.everShownOnDesktop);
+    const RECT parked = popbar.MenuRect();
+    EXPECT_EQ(parked.right - parked.left, templateSize->cx);
+    EXPECT_EQ(parked.bottom - parked.top, templateSize->cy);
+    EXPECT_EQ(parked.left, -30 - templateSize->cx) << "hidden just off the desktop's top-left corner";
+    EXPECT_EQ(parked.top, -30 - templateSize->cy);
+
+    ASSERT_TRUE(popbar.SendMenuKey());
+    ASSERT_TRUE(popbar.IsMenuVisible());
+    RECT desktop{};
+    ::GetClientRect(::GetDesktopWindow(), &desktop);
+    const RECT open = popbar.MenuRect();
+    EXPECT_EQ(open.left, desktop.right - templateSize->cx - 5);
+    EXPECT_EQ(open.top, 5);
+    EXPECT_EQ(open.right - open.left, templateSize->cx);
+    EXPECT_EQ(open.bottom - open.top, templateSize->cy);
+
+    const auto buttons = popbar.Buttons();
+    EXPECT_EQ(buttons.size(), 17u);
+    int nVisible = 0;
+    for (HWND hButton : buttons)
+        nVisible += ::IsWindowVisible(hButton) ? 1 : 0;
+    EXPECT_EQ(nVisible, 14) << "one display-mode face and the thirteen buttons of rows 1 to 7";
+    EXPECT_TRUE(popbar.Process().IsRunning());
+}
