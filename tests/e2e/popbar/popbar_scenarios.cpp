@@ -1,4 +1,4 @@
-// Popbar installed in the prefix's Program Files, run as at log-on, driven as KeyRelay and Screen Hub
+// Popbar copied from its installation to a folder without Screen Hub, driven as KeyRelay and Screen Hub
 // would drive it. Screen Hub is absent: the status word comes from its registry copy.
 #include "popbar_session.h"
 
@@ -19,9 +19,11 @@ namespace {
 const DWORD kStatusNone = 0;
 const DWORD kStatusDismiss = 0x1;
 
+// Screen Hub is absent: its registry copy gives the status word.
 std::wstring PopbarPath()
 {
-    return driver::InstalledPath(L"Popbar\\Popbar.exe");
+    static const std::wstring path = PopbarWithoutScreenHub();
+    return path;
 }
 
 class PopbarMenu : public testing::Test {

@@ -1,5 +1,6 @@
 #include "popbar_session.h"
 
+#include "paths.h"
 #include "registry.h"
 #include "wait.h"
 #include "window_query.h"
@@ -7,6 +8,8 @@
 #include "handles.h"
 
 #include <algorithm>
+
+#include <shlobj.h>
 
 namespace popbar_e2e {
 
@@ -28,6 +31,26 @@ bool OnDesktop(const RECT& rc)
 }
 
 } // namespace
+
+std::wstring InstalledPopbar()
+{
+    return driver::InstalledPath(L"Popbar\\Popbar.exe");
+}
+
+std::wstring PopbarWithoutScreenHub(const std::wstring& name)
+{
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + name + L"\\Popbar";
+    ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    for (const wchar_t* pszFile : {L"Popbar.exe", L"resource.dll", L"KeyRelay.dll"}) {
+        const std::wstring from = driver::InstalledPath(std::wstring(L"Popbar\\") + pszFile);
+        const std::wstring to = folder + L"\\" + pszFile;
+        if (!::CopyFileW(from.c_str(), to.c_str(), FALSE))
+            return L"";
+    }
+    return folder + L"\\Popbar.exe";
+}
 
 void SetStatusWord(const DWORD* pnStatus)
 {

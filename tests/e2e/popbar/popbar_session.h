@@ -16,6 +16,13 @@ constexpr UINT MSG_HIDEMENU = 2524;
 constexpr UINT MSG_RELOADDISPLAY = 2525;
 constexpr SIZE kMenuSize{340, 335};
 
+// The installed Popbar.exe.
+std::wstring InstalledPopbar();
+// A copy of the installed Popbar folder (program, skin, key-hook library) at
+// %TEMP%\<name>\Popbar\Popbar.exe, where no Screen Hub stands beside it: a menu key there cannot
+// start Screen Hub, so its registry copy alone answers.
+std::wstring PopbarWithoutScreenHub(const std::wstring& name = L"corvale-no-hub");
+
 // The "Popbar" status word and "Display" value of Screen Hub's settings; nothing deletes the value.
 void SetStatusWord(const DWORD* pnStatus);
 void SetDisplayValue(const DWORD* pnDisplay);

@@ -1,0 +1,19 @@
+#pragma once
+// Input as a person makes it: through the X display that Wine's desktop runs on, so it reaches
+// Windows programs the way a real keyboard and mouse do (low-level hooks see it as not injected).
+#include <windows.h>
+
+#include <string>
+
+namespace driver {
+
+// Runs xdotool with these arguments on the session's display and waits for it; true when it ended
+// with exit code 0.
+bool XdoTool(const std::wstring& arguments);
+
+// A left (button 1) or right (button 3) click at a point of the Windows desktop.
+bool ClickAt(POINT point, int nButton = 1);
+// One key, pressed and released, by its X key name ("Scroll_Lock", "Return").
+bool PressXKey(const std::wstring& keyName);
+
+} // namespace driver
