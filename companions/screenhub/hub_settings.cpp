@@ -1,0 +1,40 @@
+#include "hub_settings.h"
+
+#include "handles.h"
+
+namespace {
+
+const wchar_t kSettingsKey[] = L"Software\\Corvale\\ScreenHub\\Settings";
+
+bool WriteDword(HKEY hKey, const wchar_t* pszName, DWORD value)
+{
+    return ::RegSetValueExW(hKey, pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value)) ==
+           ERROR_SUCCESS;
+}
+
+} // namespace
+
+std::optional<DWORD> ReadHubSetting(const wchar_t* pszName)
+{
+    fw::unique_hkey key;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD value = 0;
+    DWORD cb = sizeof(value);
+    if (::RegQueryValueExW(key.get(), pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &cb) !=
+            ERROR_SUCCESS ||
+        cb != sizeof(value))
+        return std::nullopt;
+    return value;
+}
+
+bool WriteHubSettings(DWORD nStatusWord, DWORD nDisplay)
+{
+    fw::unique_hkey key;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
+                          nullptr) != ERROR_SUCCESS)
+        return false;
+    const bool bStatus = WriteDword(key.get(), L"Popbar", nStatusWord);
+    const bool bDisplay = WriteDword(key.get(), L"Display", nDisplay);
+    return bStatus && bDisplay;
+}
