@@ -1,17 +1,23 @@
 #pragma once
 // KeyRelay.dll: the keyboard-hook library that reports the laptop's special keys to an owner window.
-// Popbar links it at load time; the exports keep C++ linkage, so these declarations are the contract.
+// Popbar links it at load time. The maker's library is built with Microsoft's compiler, so both
+// sides use its decorated export names: keyrelay-x86.def / keyrelay-x64.def give our DLL those
+// names, and the import library made from maker-names-x86.def / maker-names-x64.def binds these
+// declarations to them. The declarations are the contract: argument and result types must not change.
 #include <windows.h>
 
 #ifdef KEYRELAY_BUILD
-#define KEYRELAY_API __declspec(dllexport)
+#define KEYRELAY_API
 #else
 #define KEYRELAY_API __declspec(dllimport)
 #endif
 
-// Key reports go to hWndOwner as nMessage from now on. Returns 1 when registered, 0 for no window.
+// Key reports go to hWndOwner as nMessage from now on, replacing any earlier owner. Each report is
+// sent (not posted) from a thread of this process, with lParam the address of a KBDLLHOOKSTRUCT
+// that stays valid while the message is handled and wParam WM_KEYDOWN or WM_KEYUP. Returns 1 when
+// registered, 0 for no window or when the keyboard hook could not be installed.
 KEYRELAY_API int KbdHkSetHookOwner(HWND hWndOwner, UINT nMessage);
-// No more reports after this. Returns 1 when an owner was released, 0 when none was registered.
+// No more reports once this returns. Returns 1 when an owner was released, 0 when none was registered.
 KEYRELAY_API int KbdHkSetUnhook();
 
 // The owner window carries this property, holding the report message, while it is registered: how
