@@ -10,7 +10,6 @@
 #include "resource_counters.h"
 
 #include "handles.h"
-#include "paths.h"
 #include "popbar_menu.h"
 #include "process.h"
 #include "registry.h"
@@ -81,7 +80,21 @@ HWND StartFloorWindow(driver::ChildProcess& floor)
     return hWnd;
 }
 
-void PrintStatusSource()
+// Popbar starts Screen Hub from the folder beside its own at every open when no Screen Hub window
+// is found.
+std::wstring ScreenHubBesidePopbar(HANDLE hPopbar)
+{
+    wchar_t path[MAX_PATH] = {};
+    DWORD cch = MAX_PATH;
+    if (!hPopbar || !::QueryFullProcessImageNameW(hPopbar, 0, path, &cch))
+        return L"";
+    std::wstring folder = path;
+    folder.resize(folder.find_last_of(L'\\'));
+    folder.resize(folder.find_last_of(L'\\') + 1);
+    return folder + L"Swift Screen Hub\\ScreenHub.exe";
+}
+
+void PrintStatusSource(HANDLE hPopbar)
 {
     std::printf("Status source: registry value \"Popbar\" = 0x%08lX under HKCU\\%s\n",
                 static_cast<unsigned long>(kStatusWord), kSettingsKey);
@@ -89,11 +102,13 @@ void PrintStatusSource()
         std::printf("  WARNING: a Screen Hub window is open, so the status query asks it instead of the registry\n");
     else
         std::printf("  no Screen Hub window: every open's status query falls back to the registry\n");
-    const std::wstring hub = driver::InstalledPath(L"Swift Screen Hub\\ScreenHub.exe");
-    if (::GetFileAttributesW(hub.c_str()) == INVALID_FILE_ATTRIBUTES)
-        std::printf("  ScreenHub.exe is not installed: every open's attempt to start it fails (file not found)\n");
+    const std::wstring hub = ScreenHubBesidePopbar(hPopbar);
+    if (hub.empty())
+        std::printf("  (Popbar's own path is unknown: whether it can start Screen Hub is not known)\n");
+    else if (::GetFileAttributesW(hub.c_str()) == INVALID_FILE_ATTRIBUTES)
+        std::printf("  no ScreenHub.exe beside Popbar: every open's attempt to start it fails (file not found)\n");
     else
-        std::printf("  ScreenHub.exe is installed: every open starts it unless its window appears\n");
+        std::printf("  WARNING: ScreenHub.exe stands beside Popbar: the first open starts it\n");
 }
 
 void PrintTimes(const std::vector<RunResult>& results, int nCycles)
@@ -154,8 +169,6 @@ std::optional<int> ParseCycles(int argc, wchar_t** argv)
 int RunBench(int nCycles)
 {
     driver::WriteDword(HKEY_CURRENT_USER, kSettingsKey, "Popbar", kStatusWord);
-    PrintStatusSource();
-
     const HWND hWndMenu = driver::WaitForReadyMenu();
     if (!hWndMenu) {
         std::fprintf(stderr, "popbar_open_bench: no Popbar menu window (start Popbar first)\n");
@@ -163,6 +176,7 @@ int RunBench(int nCycles)
     }
     const fw::unique_handle popbar(
         ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, driver::WindowProcessId(hWndMenu)));
+    PrintStatusSource(popbar.get());
 
     driver::ChildProcess floorProcess;
     const HWND hWndFloor = StartFloorWindow(floorProcess);

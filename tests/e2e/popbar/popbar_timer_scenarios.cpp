@@ -25,11 +25,6 @@ constexpr DWORD kQuietMs = 3000;
 // A tick is due within a second; Wine may deliver it a little late.
 constexpr DWORD kTickDueMs = 2500;
 
-std::wstring PopbarPath()
-{
-    return driver::InstalledPath(L"Popbar\\Popbar.exe");
-}
-
 std::wstring FolderOfThisProgram()
 {
     wchar_t path[MAX_PATH] = {};
@@ -57,7 +52,9 @@ protected:
             reinterpret_cast<void*>(::GetProcAddress(m_hookLibrary.get(), "CountTimerTicks")));
         ASSERT_NE(hookProc, nullptr);
 
-        ASSERT_TRUE(m_popbar.Start(PopbarPath()));
+        const std::wstring program = PopbarWithoutScreenHub(L"corvale-timer-no-hub");
+        ASSERT_FALSE(program.empty());
+        ASSERT_TRUE(m_popbar.Start(program));
         ASSERT_TRUE(driver::WaitUntil([&] {
             const auto windows = driver::TopLevelWindows(m_popbar.Id(), L"KESTREL_MENU");
             m_hWndMenu = windows.empty() ? nullptr : windows.front();
