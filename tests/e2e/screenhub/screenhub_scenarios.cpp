@@ -4,6 +4,7 @@
 #include "environment.h"
 #include "hub_journal.h"
 #include "paths.h"
+#include "popbar_menu.h"
 #include "process.h"
 #include "registry.h"
 #include "wait.h"
@@ -133,6 +134,25 @@ private:
 
     std::vector<Received> m_received;
     fw::unique_hwnd m_window;
+};
+
+// Ends a process that the test did not start itself, when the test lets go of it.
+class EndedAtExit {
+public:
+    explicit EndedAtExit(DWORD nProcessId)
+        : m_process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, nProcessId))
+    {
+    }
+    ~EndedAtExit()
+    {
+        if (m_process) {
+            ::TerminateProcess(m_process.get(), 255);
+            ::WaitForSingleObject(m_process.get(), 5000);
+        }
+    }
+
+private:
+    fw::unique_handle m_process;
 };
 
 class ScreenHubScenario : public testing::Test {
@@ -337,4 +357,35 @@ TEST_F(ScreenHubScenario, OneCopyRunsAndBadSwitchesEndItWithoutAWindow)
     driver::ChildProcess bad;
     ASSERT_TRUE(bad.Start(ScreenHubExe(), L"--battery 300"));
     EXPECT_EQ(bad.WaitForExit(), 2u);
+}
+
+TEST_F(ScreenHubScenario, PopbarStartsItThroughTheShellWithTheSwitchesOfTheEnvironment)
+{
+    const driver::ScopedEnvironmentVariable options(L"CORVALE_SCREENHUB_OPTIONS",
+                                                    journal.Switch() + L" --status 0x1 --battery 50");
+    driver::ChildProcess popbar;
+    ASSERT_TRUE(popbar.Start(driver::InstalledPath(L"Popbar\\Popbar.exe")));
+    const HWND hMenu = driver::WaitForReadyMenu();
+    ASSERT_TRUE(hMenu);
+
+    // The first press finds no Screen Hub and starts it from the sibling folder.
+    ASSERT_TRUE(driver::OpenMenu(hMenu));
+    HWND hHub = nullptr;
+    ASSERT_TRUE(driver::WaitUntil([&] { return (hHub = ::FindWindowW(nullptr, kTitle)) != nullptr; }));
+    const EndedAtExit hub(driver::WindowProcessId(hHub));
+    ASSERT_TRUE(driver::WaitUntil([&] { return ::IsWindowVisible(hHub) == TRUE; }));
+    EXPECT_NE(::GetForegroundWindow(), hHub);
+
+    // Its window did not take the foreground: the menu is still open for the second press, which
+    // asks the new Screen Hub and, as its word allows dismissal, closes the menu.
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(::SendMessageTimeoutW(hMenu, driver::kMenuKeyMessage, driver::kMenuKeyWParam, driver::kMenuKeyLParam,
+                                      SMTO_ABORTIFHUNG, 10000, &result));
+    const auto again = journal.WaitFor(HubEntry(HubDirection::In, MSG_MENUKEYAGAIN));
+    ASSERT_TRUE(again);
+    const auto query = journal.WaitFor(HubEntry(HubDirection::In, MSG_HUBCMD, 19));
+    ASSERT_TRUE(query);
+    EXPECT_LE(query->timeMs, again->timeMs);
+    EXPECT_TRUE(driver::WaitUntil([&] { return !::IsWindowVisible(hMenu); }));
+    EXPECT_EQ(Setting("Popbar"), (50u << 20) | 0x1u);
 }
