@@ -79,7 +79,15 @@ LRESULT CALLBACK CHubWindow::WindowProc(HWND hWnd, UINT message, WPARAM wParam, 
         ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
     }
     auto* pThis = reinterpret_cast<CHubWindow*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-    return pThis ? pThis->OnMessage(message, wParam, lParam) : ::DefWindowProcW(hWnd, message, wParam, lParam);
+    if (!pThis)
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    // No exception may unwind into the system's code that called us (only a failed allocation can
+    // happen here, in the texts of the window).
+    try {
+        return pThis->OnMessage(message, wParam, lParam);
+    } catch (...) {
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    }
 }
 
 LRESULT CHubWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
