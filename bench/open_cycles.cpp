@@ -39,31 +39,19 @@ bool SpinUntilVisible(HWND hWnd)
 
 } // namespace
 
-OpenCycles MeasureOpenCycles(const OpenTarget& target, int nCycles, const std::function<void(int)>& afterCycle)
+OpenCycle RunOpenCycle(const OpenTarget& target)
 {
-    OpenCycles cycles;
-    cycles.openMs.reserve(nCycles);
-    for (int n = 1; n <= nCycles; ++n) {
-        if (IsVisible(target.hWnd)) {
-            cycles.failure = "visible before cycle " + std::to_string(n);
-            break;
-        }
-        const LONGLONG start = Now();
-        ::SendMessageW(target.hWnd, driver::kMenuKeyMessage, driver::kMenuKeyWParam, driver::kMenuKeyLParam);
-        const bool bShown = SpinUntilVisible(target.hWnd);
-        const LONGLONG end = Now();
-        if (!bShown) {
-            cycles.failure = "did not show in cycle " + std::to_string(n);
-            break;
-        }
-        cycles.openMs.push_back(Milliseconds(end - start));
+    if (IsVisible(target.hWnd))
+        return {std::nullopt, "visible before the cycle"};
+    const LONGLONG start = Now();
+    ::SendMessageW(target.hWnd, driver::kMenuKeyMessage, driver::kMenuKeyWParam, driver::kMenuKeyLParam);
+    const bool bShown = SpinUntilVisible(target.hWnd);
+    const LONGLONG end = Now();
+    if (!bShown)
+        return {std::nullopt, "did not show"};
 
-        ::SendMessageW(target.hWnd, driver::kHideMenuMessage, 0, 0);
-        if (!driver::WaitUntil([&] { return !IsVisible(target.hWnd); }, kShowTimeoutMs)) {
-            cycles.failure = "did not hide in cycle " + std::to_string(n);
-            break;
-        }
-        afterCycle(n);
-    }
-    return cycles;
+    ::SendMessageW(target.hWnd, driver::kHideMenuMessage, 0, 0);
+    if (!driver::WaitUntil([&] { return !IsVisible(target.hWnd); }, kShowTimeoutMs))
+        return {std::nullopt, "did not hide"};
+    return {Milliseconds(end - start), ""};
 }

@@ -46,7 +46,8 @@ struct CountsAt {
 
 struct RunResult {
     std::string label;
-    OpenCycles cycles;
+    std::vector<double> openMs; // one per completed cycle
+    std::string failure;        // why the run stopped early; empty when every cycle was done
     std::vector<CountsAt> counts;
 };
 
@@ -57,14 +58,28 @@ std::wstring OwnPath()
     return path;
 }
 
-RunResult Measure(const BenchRun& run, int nCycles)
+// The runs take turns cycle by cycle, so a change in the machine's load reaches all of them alike.
+std::vector<RunResult> MeasureRuns(const std::vector<BenchRun>& runs, int nCycles)
 {
-    RunResult result{run.target.label, {}, {}};
-    result.cycles = MeasureOpenCycles(run.target, nCycles, [&](int n) {
-        if (run.hCountedProcess && (n == kEarlyCountCycle || n == nCycles))
-            result.counts.push_back({n, ReadResourceCounts(run.hCountedProcess)});
-    });
-    return result;
+    std::vector<RunResult> results;
+    for (const BenchRun& run : runs)
+        results.push_back({run.target.label, {}, "", {}});
+    for (int n = 1; n <= nCycles; ++n) {
+        for (size_t i = 0; i < runs.size(); ++i) {
+            RunResult& result = results[i];
+            if (!result.failure.empty())
+                continue;
+            const OpenCycle cycle = RunOpenCycle(runs[i].target);
+            if (!cycle.openMs) {
+                result.failure = cycle.failure + " in cycle " + std::to_string(n);
+                continue;
+            }
+            result.openMs.push_back(*cycle.openMs);
+            if (runs[i].hCountedProcess && (n == kEarlyCountCycle || n == nCycles))
+                result.counts.push_back({n, ReadResourceCounts(runs[i].hCountedProcess)});
+        }
+    }
+    return results;
 }
 
 HWND StartFloorWindow(driver::ChildProcess& floor)
@@ -118,20 +133,19 @@ void PrintTimes(const std::vector<RunResult>& results, int nCycles)
                 nCycles);
     std::printf("  %-40s %10s %10s %10s\n", "run", "median ms", "p99 ms", "max ms");
     for (const RunResult& result : results) {
-        const OpenStats stats = Summarise(result.cycles.openMs);
+        const OpenStats stats = Summarise(result.openMs);
         std::printf("  %-40s %10.3f %10.3f %10.3f\n", result.label.c_str(), stats.medianMs, stats.p99Ms,
                     stats.maxMs);
-        if (!result.cycles.failure.empty())
-            std::printf("    stopped after %zu cycles: %s\n", result.cycles.openMs.size(),
-                        result.cycles.failure.c_str());
+        if (!result.failure.empty())
+            std::printf("    stopped after %zu cycles: %s\n", result.openMs.size(), result.failure.c_str());
     }
 }
 
-void PrintTargets(const OpenStats& floor, const OpenStats& popbar)
+void PrintTargets(const std::string& label, const OpenStats& floor, const OpenStats& popbar)
 {
     auto verdict = [](bool bMet) { return bMet ? "met" : "MISSED"; };
     const double limit = kFloorFactorTarget * floor.medianMs;
-    std::printf("\nTargets (reported, never enforced)\n");
+    std::printf("\nTargets for %s (reported, never enforced)\n", label.c_str());
     std::printf("  median open within %.0f x floor: %.3f ms against %.3f ms: %s\n", kFloorFactorTarget,
                 popbar.medianMs, limit, verdict(popbar.medianMs <= limit));
     std::printf("  p99 open under %.0f ms: %.3f ms: %s\n", kP99TargetMs, popbar.p99Ms,
@@ -144,15 +158,19 @@ void PrintCounts(const RunResult& result)
         return;
     std::printf("\nPopbar's resources (%s)\n", result.label.c_str());
     std::printf("  %-20s %10s %10s %10s\n", "after cycle", "handles", "GDI", "USER");
-    bool bAnyZero = false;
+    bool bFromSystemList = false;
+    bool bGuiZero = false;
     for (const CountsAt& at : result.counts) {
         std::printf("  %-20d %10lu %10lu %10lu\n", at.nCycle, static_cast<unsigned long>(at.counts.nHandles),
                     static_cast<unsigned long>(at.counts.nGdiObjects),
                     static_cast<unsigned long>(at.counts.nUserObjects));
-        bAnyZero = bAnyZero || !at.counts.nHandles || !at.counts.nGdiObjects || !at.counts.nUserObjects;
+        bFromSystemList = bFromSystemList || at.counts.bHandlesFromSystemList;
+        bGuiZero = bGuiZero || !at.counts.nGdiObjects || !at.counts.nUserObjects;
     }
-    if (bAnyZero)
-        std::printf("  (0 = not counted: Wine answers 0 to GetProcessHandleCount and GetGuiResources)\n");
+    if (bFromSystemList)
+        std::printf("  (GetProcessHandleCount answered 0: handles counted in the system handle list)\n");
+    if (bGuiZero)
+        std::printf("  (0 = not counted: GetGuiResources answers 0 here, as under Wine)\n");
 }
 
 std::optional<int> ParseCycles(int argc, wchar_t** argv)
@@ -185,22 +203,22 @@ int RunBench(int nCycles)
         return 1;
     }
 
-    // The floor first, so Popbar's menu is never over the floor window while the floor is measured.
+    // The floor comes first; the targets compare every later run with it.
     const std::vector<BenchRun> runs = {
         {{"floor: plain top-most pop-up 340x335", hWndFloor}, nullptr},
         {{"Popbar, status from the registry", hWndMenu}, popbar.get()},
     };
-    std::vector<RunResult> results;
-    for (const BenchRun& run : runs)
-        results.push_back(Measure(run, nCycles));
+    const std::vector<RunResult> results = MeasureRuns(runs, nCycles);
 
     PrintTimes(results, nCycles);
-    PrintTargets(Summarise(results[0].cycles.openMs), Summarise(results[1].cycles.openMs));
+    const OpenStats floor = Summarise(results.front().openMs);
+    for (size_t i = 1; i < results.size(); ++i)
+        PrintTargets(results[i].label, floor, Summarise(results[i].openMs));
     for (const RunResult& result : results)
         PrintCounts(result);
 
     for (const RunResult& result : results) {
-        if (!result.cycles.failure.empty())
+        if (!result.failure.empty())
             return 1;
     }
     return 0;

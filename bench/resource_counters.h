@@ -4,6 +4,7 @@
 
 struct ResourceCounts {
     DWORD nHandles = 0;
+    bool bHandlesFromSystemList = false; // counted in the system's handle list, not by the process query
     DWORD nGdiObjects = 0;
     DWORD nUserObjects = 0;
 };
