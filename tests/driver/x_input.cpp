@@ -1,30 +1,77 @@
 #include "x_input.h"
 
-#include "process.h"
+#include "handles.h"
+#include "wait.h"
+
+#include <string>
+#include <vector>
 
 namespace driver {
 
 namespace {
 
-// Wine starts Unix programs from their path on its Z: drive; they inherit DISPLAY.
-constexpr wchar_t kXdoTool[] = L"Z:\\usr\\bin\\xdotool";
+// Wine starts a Unix program from a Windows process, but hands back no handle to wait on: the shell
+// around xdotool leaves its exit code in a file, seen from Windows through the Z: drive.
+std::wstring MarkerName()
+{
+    static unsigned s_nCount = 0;
+    return L"corvale-xdotool-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++s_nCount);
+}
+
+std::string ReadSmallFile(const std::wstring& path)
+{
+    const fw::unique_file file(
+        ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    char text[32] = {};
+    DWORD n = 0;
+    if (!file || !::ReadFile(file.get(), text, sizeof(text) - 1, &n, nullptr))
+        return {};
+    return std::string(text, n);
+}
 
 } // namespace
 
 bool XdoTool(const std::wstring& arguments)
 {
-    ChildProcess tool;
-    if (!tool.Start(kXdoTool, arguments, L"C:\\"))
+    const std::wstring marker = MarkerName();
+    const std::wstring windowsMarker = L"Z:\\tmp\\" + marker;
+    ::DeleteFileW(windowsMarker.c_str());
+    // Written to a second name and renamed, so the marker never shows half-written.
+    std::wstring commandLine = L"/bin/sh -c \"xdotool " + arguments + L"; echo $? > /tmp/" + marker +
+                               L".part && mv /tmp/" + marker + L".part /tmp/" + marker + L"\"";
+    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back(L'\0');
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    if (!::CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\", &si, &pi))
         return false;
-    const auto code = tool.WaitForExit(10000);
-    return code && *code == 0;
+    const fw::unique_handle process(pi.hProcess);
+    const fw::unique_handle thread(pi.hThread);
+
+    std::string result;
+    const bool bEnded = WaitUntil(
+        [&] {
+            result = ReadSmallFile(windowsMarker);
+            return !result.empty();
+        },
+        10000);
+    ::DeleteFileW(windowsMarker.c_str());
+    return bEnded && result.rfind("0", 0) == 0 && (result.size() == 1 || result[1] == '\n');
 }
 
 bool ClickAt(POINT point, int nButton)
 {
     // The virtual desktop's window stands at the X screen's origin, so the coordinates are the same.
-    return XdoTool(L"mousemove --sync " + std::to_wstring(point.x) + L" " + std::to_wstring(point.y) + L" click " +
+    // No --sync: it waits for a motion that never comes when the pointer is already there; the X
+    // server handles the move before the click all the same.
+    return XdoTool(L"mousemove " + std::to_wstring(point.x) + L" " + std::to_wstring(point.y) + L" click " +
                    std::to_wstring(nButton));
+}
+
+bool MovePointer(POINT point)
+{
+    return XdoTool(L"mousemove " + std::to_wstring(point.x) + L" " + std::to_wstring(point.y));
 }
 
 bool PressXKey(const std::wstring& keyName)

@@ -13,6 +13,8 @@ bool XdoTool(const std::wstring& arguments);
 
 // A left (button 1) or right (button 3) click at a point of the Windows desktop.
 bool ClickAt(POINT point, int nButton = 1);
+// Moves the pointer, for instance off a button so it no longer shows its hover face.
+bool MovePointer(POINT point);
 // One key, pressed and released, by its X key name ("Scroll_Lock", "Return").
 bool PressXKey(const std::wstring& keyName);
 
