@@ -3,8 +3,10 @@
 //                                              "box CAPTION|TEXT" per box, then "exit CODE"
 //   driver open-menu                           wait for Popbar's start-up to end, press the menu key
 //                                              and wait until the menu shows; prints "menu open"
+//   driver wait-window TITLE                   wait until a top-level window of that title exists
 #include "answering_run.h"
 #include "popbar_menu.h"
+#include "wait.h"
 
 #include <cstdio>
 #include <string>
@@ -53,6 +55,15 @@ int OpenPopbarMenu()
     return 0;
 }
 
+int WaitForWindow(const wchar_t* pszTitle)
+{
+    if (!driver::WaitUntil([&] { return ::FindWindowW(nullptr, pszTitle) != nullptr; }, 20000)) {
+        PrintLine(L"no window \"" + std::wstring(pszTitle) + L"\"");
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -62,6 +73,9 @@ int wmain(int argc, wchar_t** argv)
         return RunAnswering(argc, argv);
     if (argc == 2 && std::wstring(argv[1]) == L"open-menu")
         return OpenPopbarMenu();
-    std::fprintf(stderr, "usage: driver run-answering PROGRAM [ARGUMENTS] | driver open-menu\n");
+    if (argc == 3 && std::wstring(argv[1]) == L"wait-window")
+        return WaitForWindow(argv[2]);
+    std::fprintf(stderr, "usage: driver run-answering PROGRAM [ARGUMENTS] | driver open-menu"
+                         " | driver wait-window TITLE\n");
     return 2;
 }
