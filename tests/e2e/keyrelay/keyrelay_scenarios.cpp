@@ -231,3 +231,34 @@ TEST_F(KeyRelay, UnhookFromTheOwnersThreadWhileAReportIsOnItsWayReturnsAndNothin
     driver::PumpMessages();
     EXPECT_EQ(SeenReports(m_owner), handled) << "nothing after KbdHkSetUnhook";
 }
+
+TEST_F(KeyRelay, UnhookFromInsideAReportsHandlerReturnsAndNothingComesAfter)
+{
+    // A close request handled while the owner's thread is inside a report's handler: the sender waits
+    // for that handler, so the library cannot wait for the sender.
+    ASSERT_TRUE(Register(m_owner));
+    int nUnhooked = -1;
+    ULONGLONG nUnhookMs = 0;
+    m_owner.OnEachReport([&](const Report&) {
+        if (nUnhooked != -1)
+            return;
+        const ULONGLONG start = ::GetTickCount64();
+        nUnhooked = m_library.SetUnhook();
+        nUnhookMs = ::GetTickCount64() - start;
+    });
+    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(ExtendedScanCode(kDialScan, false))})));
+    ASSERT_TRUE(m_owner.WaitForReports(1));
+    std::printf("KbdHkSetUnhook inside the handler took %llu ms\n", nUnhookMs);
+    EXPECT_EQ(nUnhooked, 1);
+
+    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(VirtualKey('F', false))})));
+    ASSERT_TRUE(m_target.WaitForKeyDown('F'));
+    driver::PumpMessages();
+    EXPECT_EQ(m_owner.Reports().size(), 1u) << "nothing after KbdHkSetUnhook";
+
+    // The library works on for a new owner.
+    CReportOwner later;
+    ASSERT_TRUE(Register(later));
+    ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kMenuScan, false))));
+    EXPECT_TRUE(later.WaitForReports(2));
+}
