@@ -124,6 +124,11 @@ TEST_F(PopbarAutoHideTimer, TicksWhileOpenThenOnceMoreAfterHiding)
 
 namespace {
 
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
 // The menu template's size as the dialog manager makes it: the template of Popbar.exe, built here
 // without its visible style under a dialog class of the template's name (window classes belong to
 // their process, so Popbar's own class is not touched). Nothing when it cannot be built.
@@ -155,8 +160,7 @@ std::optional<SIZE> TemplateSize(const std::wstring& program)
     std::optional<SIZE> size;
     {
         const fw::unique_hwnd dialog(::CreateDialogIndirectParamW(
-            wc.hInstance, reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), nullptr,
-            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0));
+            wc.hInstance, reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), nullptr, IgnoreMessages, 0));
         RECT rc{};
         if (dialog && ::GetWindowRect(dialog.get(), &rc))
             size = SIZE{rc.right - rc.left, rc.bottom - rc.top};
