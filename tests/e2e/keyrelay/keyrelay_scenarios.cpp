@@ -45,6 +45,16 @@ std::vector<Seen> SeenReports(const CReportOwner& owner)
     return seen;
 }
 
+// The reports of the menu key and then the dial key, each pressed and released by SendInput.
+std::vector<Seen> BothLaptopKeysInjected()
+{
+    const DWORD injected = LLKHF_INJECTED;
+    return {{WM_KEYDOWN, kMenuScan, LLKHF_EXTENDED | injected},
+            {WM_KEYUP, kMenuScan, kExtendedUp | injected},
+            {WM_KEYDOWN, kDialScan, LLKHF_EXTENDED | injected},
+            {WM_KEYUP, kDialScan, kExtendedUp | injected}};
+}
+
 std::vector<INPUT> Keys(std::initializer_list<std::vector<INPUT>> strokes)
 {
     std::vector<INPUT> events;
@@ -96,12 +106,7 @@ TEST_F(KeyRelay, LaptopKeysMadeWithSendInputAreSentToTheOwnerFromAnotherThreadWi
     ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(ExtendedScanCode(kDialScan, false))})));
     ASSERT_TRUE(m_owner.WaitForReports(4));
 
-    const DWORD injected = LLKHF_INJECTED;
-    const std::vector<Seen> expected = {{WM_KEYDOWN, kMenuScan, LLKHF_EXTENDED | injected},
-                                        {WM_KEYUP, kMenuScan, kExtendedUp | injected},
-                                        {WM_KEYDOWN, kDialScan, LLKHF_EXTENDED | injected},
-                                        {WM_KEYUP, kDialScan, kExtendedUp | injected}};
-    EXPECT_EQ(SeenReports(m_owner), expected);
+    EXPECT_EQ(SeenReports(m_owner), BothLaptopKeysInjected());
     for (const Report& report : m_owner.Reports())
         EXPECT_TRUE(report.bSent) << "sent by a thread other than the owner's, and waited for";
 }
@@ -173,12 +178,7 @@ TEST_F(KeyRelay, WhileTheOwnerIsHeldUpKeysStillReachTheirWindowAndItsReportsFoll
 
     EXPECT_TRUE(bPassedWhileHeld) << "the keyboard hook returned at once; input did not wait for the owner";
     EXPECT_TRUE(bLaterKeysHooked);
-    const DWORD injected = LLKHF_INJECTED;
-    const std::vector<Seen> expected = {{WM_KEYDOWN, kMenuScan, LLKHF_EXTENDED | injected},
-                                        {WM_KEYUP, kMenuScan, kExtendedUp | injected},
-                                        {WM_KEYDOWN, kDialScan, LLKHF_EXTENDED | injected},
-                                        {WM_KEYUP, kDialScan, kExtendedUp | injected}};
-    EXPECT_EQ(SeenReports(m_owner), expected);
+    EXPECT_EQ(SeenReports(m_owner), BothLaptopKeysInjected());
 
     // The hook is still in place afterwards.
     ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kMenuScan, false))));
