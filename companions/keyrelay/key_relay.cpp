@@ -233,7 +233,9 @@ int EndRegistration()
 
 int KbdHkSetHookOwner(HWND hWndOwner, UINT nMessage)
 {
-    if (s_bStopping || !::IsWindow(hWndOwner))
+    // The record's address means nothing in another process: only a window of this one can own.
+    DWORD nProcessId = 0;
+    if (s_bStopping || !::GetWindowThreadProcessId(hWndOwner, &nProcessId) || nProcessId != ::GetCurrentProcessId())
         return 0;
     EndRegistration();
     auto pRun = std::make_unique<CRelayRun>(hWndOwner, nMessage, keyrelay::ReadStandInKeys());

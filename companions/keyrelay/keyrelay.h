@@ -15,7 +15,8 @@
 // Key reports go to hWndOwner as nMessage from now on, replacing any earlier owner. Each report is
 // sent (not posted) from a thread of this process, with lParam the address of a KBDLLHOOKSTRUCT
 // that stays valid while the message is handled and wParam WM_KEYDOWN or WM_KEYUP. Returns 1 when
-// registered, 0 for no window or when the keyboard hook could not be installed.
+// registered; 0 for no window, a window of another process, or when the keyboard hook could not be
+// installed.
 KEYRELAY_API int KbdHkSetHookOwner(HWND hWndOwner, UINT nMessage);
 // No more reports once this returns. Returns 1 when an owner was released, 0 when none was registered.
 KEYRELAY_API int KbdHkSetUnhook();

@@ -8,6 +8,7 @@
 #include "environment.h"
 #include "registry.h"
 #include "wait.h"
+#include "window_query.h"
 #include "x_input.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,9 @@ TEST_F(KeyRelay, ResultsOfRegisteringAndReleasingAndTheOwnersMark)
 {
     EXPECT_EQ(m_library.SetUnhook(), 0) << "nothing registered";
     EXPECT_EQ(m_library.SetHookOwner(nullptr, CReportOwner::Message()), 0);
+    const HWND hWndDesktop = ::GetDesktopWindow();
+    ASSERT_NE(driver::WindowProcessId(hWndDesktop), ::GetCurrentProcessId());
+    EXPECT_EQ(m_library.SetHookOwner(hWndDesktop, CReportOwner::Message()), 0) << "a window of another process";
     EXPECT_EQ(m_library.SetUnhook(), 0) << "a refused owner is not registered";
 
     ASSERT_TRUE(Register(m_owner));
