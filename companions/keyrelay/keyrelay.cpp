@@ -1,30 +1,62 @@
+// The two exports: one registration at a time, each a CRelayRun.
 #include "keyrelay.h"
+
+#include "relay_run.h"
+#include "stand_in_settings.h"
+
+#include <memory>
 
 namespace {
 
-HWND s_hWndOwner = nullptr;
-UINT s_nMessage = 0;
+using keyrelay::CRelayRun;
+
+std::unique_ptr<CRelayRun> s_pRun;
+// Set while a registration ends: calls made meanwhile by a report's handler do nothing.
+bool s_bStopping = false;
+
+// A run whose sender could not be waited for lives on for the rest of the process, with the library
+// reference it holds.
+void StopRun(std::unique_ptr<CRelayRun> pRun)
+{
+    if (!pRun->Stop())
+        static_cast<void>(pRun.release());
+}
+
+int EndRegistration()
+{
+    if (!s_pRun)
+        return 0;
+    s_bStopping = true;
+    const HWND hWndOwner = s_pRun->Owner();
+    StopRun(std::move(s_pRun));
+    if (::IsWindow(hWndOwner))
+        ::RemovePropW(hWndOwner, kKeyRelayOwnerProperty);
+    s_bStopping = false;
+    return 1;
+}
 
 } // namespace
 
 int KbdHkSetHookOwner(HWND hWndOwner, UINT nMessage)
 {
-    if (!::IsWindow(hWndOwner))
+    // The record's address means nothing in another process: only a window of this one can own.
+    DWORD nProcessId = 0;
+    if (s_bStopping || !::GetWindowThreadProcessId(hWndOwner, &nProcessId) || nProcessId != ::GetCurrentProcessId())
         return 0;
-    KbdHkSetUnhook();
-    s_hWndOwner = hWndOwner;
-    s_nMessage = nMessage;
+    EndRegistration();
+    auto pRun = std::make_unique<CRelayRun>(hWndOwner, nMessage, keyrelay::ReadStandInKeys());
+    if (!pRun->Start()) {
+        StopRun(std::move(pRun));
+        return 0;
+    }
+    s_pRun = std::move(pRun);
     ::SetPropW(hWndOwner, kKeyRelayOwnerProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(nMessage)));
     return 1;
 }
 
 int KbdHkSetUnhook()
 {
-    if (!s_hWndOwner)
+    if (s_bStopping)
         return 0;
-    if (::IsWindow(s_hWndOwner))
-        ::RemovePropW(s_hWndOwner, kKeyRelayOwnerProperty);
-    s_hWndOwner = nullptr;
-    s_nMessage = 0;
-    return 1;
+    return EndRegistration();
 }

@@ -1,72 +1,15 @@
-// The two exports. While an owner is registered, a hook thread of the library runs the low-level
-// keyboard hook in its own message loop and only queues what it reports, so the hook returns at
-// once however long the owner takes; a sender thread sends the queued records to the owner one by
-// one and waits for each to be handled.
-#include "keyrelay.h"
+#include "relay_run.h"
 
-#include "handles.h"
-#include "key_translation.h"
-#include "report_queue.h"
-#include "stand_in_settings.h"
-
-#include <condition_variable>
-#include <memory>
-#include <mutex>
+namespace keyrelay {
 
 namespace {
 
-using keyrelay::CReportQueue;
-using keyrelay::QueuedKey;
-
-// One registration: its owner, its two threads and the queue between them.
-class CRelayRun {
-public:
-    CRelayRun(HWND hWndOwner, UINT nMessage, const keyrelay::StandInKeys& keys)
-        : m_hWndOwner(hWndOwner), m_nMessage(nMessage), m_keys(keys)
-    {
-    }
-
-    HWND Owner() const { return m_hWndOwner; }
-    bool Start();
-    // False when the sender could not be waited for (see WaitForSender); the run must then live on.
-    bool Stop();
-    // Called by the hook procedure: true when the event must not be passed on.
-    bool OnKeyEvent(const KBDLLHOOKSTRUCT& event);
-
-private:
-    static DWORD WINAPI HookThread(void* pRun);
-    static DWORD WINAPI SenderThread(void* pRun);
-    void RunHook();
-    void RunSender();
-    bool WaitForSender();
-
-    const HWND m_hWndOwner;
-    const UINT m_nMessage;
-    const keyrelay::StandInKeys m_keys;
-    // Keeps the library loaded while its threads run, also if its user frees it without unhooking.
-    fw::unique_hmodule m_module;
-
-    fw::unique_handle m_hookThread;
-    DWORD m_nHookThreadId = 0;
-    fw::unique_handle m_hookReady;
-    bool m_bHooked = false;
-
-    fw::unique_handle m_senderThread;
-    std::mutex m_lock;
-    std::condition_variable m_wake;
-    CReportQueue m_queue;
-    bool m_bStop = false;
-    bool m_bSending = false;
-    unsigned m_nSendSerial = 0;
-};
-
-// The registered run; the hook procedure reaches it through this, on the hook thread only.
-std::unique_ptr<CRelayRun> s_pRun;
+// The run whose hook is installed; the hook procedure reaches it through this, on the hook thread only.
 CRelayRun* s_pHookRun = nullptr;
-// Set while a registration ends: calls made meanwhile by a report's handler do nothing.
-bool s_bStopping = false;
 
-LRESULT CALLBACK KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
+} // namespace
+
+LRESULT CALLBACK CRelayRun::KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode == HC_ACTION && s_pHookRun &&
         s_pHookRun->OnKeyEvent(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)))
@@ -114,7 +57,7 @@ bool CRelayRun::Stop()
 
 bool CRelayRun::OnKeyEvent(const KBDLLHOOKSTRUCT& event)
 {
-    const auto report = keyrelay::TranslateKey(event.vkCode, event.scanCode, event.flags, m_keys);
+    const auto report = TranslateKey(event.vkCode, event.scanCode, event.flags, m_keys);
     if (!report)
         return false;
     QueuedKey key{(report->flags & LLKHF_UP) ? WPARAM{WM_KEYUP} : WPARAM{WM_KEYDOWN}, event};
@@ -208,49 +151,4 @@ bool CRelayRun::WaitForSender()
     }
 }
 
-// A run whose sender could not be waited for lives on for the rest of the process, with the library
-// reference it holds.
-void StopRun(std::unique_ptr<CRelayRun> pRun)
-{
-    if (!pRun->Stop())
-        static_cast<void>(pRun.release());
-}
-
-int EndRegistration()
-{
-    if (!s_pRun)
-        return 0;
-    s_bStopping = true;
-    const HWND hWndOwner = s_pRun->Owner();
-    StopRun(std::move(s_pRun));
-    if (::IsWindow(hWndOwner))
-        ::RemovePropW(hWndOwner, kKeyRelayOwnerProperty);
-    s_bStopping = false;
-    return 1;
-}
-
-} // namespace
-
-int KbdHkSetHookOwner(HWND hWndOwner, UINT nMessage)
-{
-    // The record's address means nothing in another process: only a window of this one can own.
-    DWORD nProcessId = 0;
-    if (s_bStopping || !::GetWindowThreadProcessId(hWndOwner, &nProcessId) || nProcessId != ::GetCurrentProcessId())
-        return 0;
-    EndRegistration();
-    auto pRun = std::make_unique<CRelayRun>(hWndOwner, nMessage, keyrelay::ReadStandInKeys());
-    if (!pRun->Start()) {
-        StopRun(std::move(pRun));
-        return 0;
-    }
-    s_pRun = std::move(pRun);
-    ::SetPropW(hWndOwner, kKeyRelayOwnerProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(nMessage)));
-    return 1;
-}
-
-int KbdHkSetUnhook()
-{
-    if (s_bStopping)
-        return 0;
-    return EndRegistration();
-}
+} // namespace keyrelay
