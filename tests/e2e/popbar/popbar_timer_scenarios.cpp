@@ -49,7 +49,7 @@ protected:
         m_hookLibrary.reset(::LoadLibraryW((FolderOfThisProgram() + L"timer_tick_hook.dll").c_str()));
         ASSERT_TRUE(m_hookLibrary);
         const auto hookProc = reinterpret_cast<HOOKPROC>(
-            reinterpret_cast<void*>(::GetProcAddress(m_hookLibrary.get(), "CountTimerTicks")));
+            reinterpret_cast<void*>(::GetProcAddress(m_hookLibrary.get(), kTimerTickHookProc)));
         ASSERT_NE(hookProc, nullptr);
 
         const std::wstring program = PopbarWithoutScreenHub(L"corvale-timer-no-hub");

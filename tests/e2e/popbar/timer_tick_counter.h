@@ -6,7 +6,7 @@
 namespace popbar_e2e {
 
 constexpr wchar_t kTimerTickMapping[] = L"Local\\CorvalePopbarTimerTicks";
-constexpr wchar_t kTimerTickHookProc[] = L"CountTimerTicks";
+constexpr char kTimerTickHookProc[] = "CountTimerTicks"; // exported by the hook DLL
 constexpr UINT_PTR kAutoHideTimerId = 1000;
 
 struct TimerTickCounter {
