@@ -1,5 +1,7 @@
 #include "registry.h"
 
+#include <cstring>
+
 #include <aclapi.h>
 
 #include <vector>
@@ -32,6 +34,16 @@ std::optional<std::string> ReadString(HKEY hRoot, const char* pszKey, const char
     while (!text.empty() && text.back() == '\0')
         text.pop_back();
     return text;
+}
+
+std::optional<DWORD> ReadDword(HKEY hRoot, const char* pszKey, const char* pszName)
+{
+    const auto value = ReadValue(hRoot, pszKey, pszName);
+    if (!value || value->type != REG_DWORD || value->data.size() != sizeof(DWORD))
+        return std::nullopt;
+    DWORD number = 0;
+    std::memcpy(&number, value->data.data(), sizeof(number));
+    return number;
 }
 
 bool WriteValue(HKEY hRoot, const char* pszKey, const char* pszName, DWORD type, const void* pData, DWORD cb)

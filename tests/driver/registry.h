@@ -15,6 +15,8 @@ struct RegistryValue {
 std::optional<RegistryValue> ReadValue(HKEY hRoot, const char* pszKey, const char* pszName);
 // REG_SZ data without its terminator; nothing when absent or of another type.
 std::optional<std::string> ReadString(HKEY hRoot, const char* pszKey, const char* pszName);
+// A 4-byte REG_DWORD; nothing when absent or of another type or size.
+std::optional<DWORD> ReadDword(HKEY hRoot, const char* pszKey, const char* pszName);
 bool WriteValue(HKEY hRoot, const char* pszKey, const char* pszName, DWORD type, const void* pData, DWORD cb);
 bool WriteString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& text);
 bool WriteDword(HKEY hRoot, const char* pszKey, const char* pszName, DWORD value);

@@ -1,6 +1,7 @@
 // The menu's buttons pressed for real, through the X display: their looks, and the outside-click
 // mode of the screen pair, in which the next left click anywhere is swallowed and switches the screen
 // back on.
+#include "menu_rows.h"
 #include "popbar_session.h"
 
 #include "wait.h"
@@ -9,35 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 using namespace popbar_e2e;
 
 namespace {
-
-constexpr COLORREF kLit = 0x2F7DE1;
-constexpr COLORREF kUnlit = 0x3A3F48;
-
-// A button of rows 1..7 by its row and column: the place of its plain fill patch, and its middle.
-POINT FillPatch(const RECT& menu, int row, int column)
-{
-    return {menu.left + 128 + column * 102 + 5, menu.top + 9 + row * 41 + 5};
-}
-
-POINT Middle(const RECT& menu, int row, int column)
-{
-    return {menu.left + 128 + column * 102 + 50, menu.top + 9 + row * 41 + 15};
-}
-
-bool Near(COLORREF actual, COLORREF expected)
-{
-    for (int shift : {0, 8, 16}) {
-        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF)) > 3)
-            return false;
-    }
-    return true;
-}
 
 // A window of the test that never takes the foreground, so clicks on it leave the menu open; it
 // records the mouse buttons it receives.
@@ -94,36 +71,15 @@ protected:
         ASSERT_TRUE(popbar.IsMenuVisible());
         menu = popbar.MenuRect();
     }
-    // Waits until the menu shows the two buttons of a row lit and unlit as given.
-    testing::AssertionResult RowShows(int row, bool bLeftLit, bool bRightLit)
+    testing::AssertionResult RowShows(int row, bool bLeftLit, bool bRightLit) const
     {
-        const POINT left = FillPatch(menu, row, 0);
-        const POINT right = FillPatch(menu, row, 1);
-        COLORREF seen[2] = {};
-        const bool bShown = driver::WaitUntil(
-            [&] {
-                const DesktopShot shot;
-                seen[0] = shot.Pixel(left.x, left.y);
-                seen[1] = shot.Pixel(right.x, right.y);
-                return Near(seen[0], bLeftLit ? kLit : kUnlit) && Near(seen[1], bRightLit ? kLit : kUnlit);
-            },
-            5000);
-        if (bShown)
-            return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "row " << row << " shows " << std::hex << seen[0] << " and " << seen[1];
+        return popbar_e2e::RowShows(menu, row, bLeftLit, bRightLit);
     }
-
-    // A button clicked, and the pointer taken off the menu so no button shows its hover face.
-    bool Press(int row, int column)
-    {
-        return driver::ClickAt(Middle(menu, row, column)) && driver::MovePointer({menu.left - 100, menu.bottom + 100});
-    }
+    bool Press(int row, int column) const { return ClickAndLeave(menu, ButtonMiddle(menu, row, column)); }
 
     PopbarProcess popbar;
     RECT menu{};
 };
-
-constexpr int kScreenRow = 2;
 
 } // namespace
 
@@ -158,7 +114,6 @@ TEST_F(PopbarButtons, ClickOnAMenuButtonWhileArmedIsTheOutsideClickNotTheButton)
     OpenMenu();
     ASSERT_TRUE(Press(kScreenRow, 1));
     ASSERT_TRUE(RowShows(kScreenRow, false, true));
-    const int kWiredLanRow = 6;
     ASSERT_TRUE(RowShows(kWiredLanRow, false, true)) << "status 0: wired LAN off";
 
     // Wired LAN ON clicked while the mode is armed: only the screen comes back on.

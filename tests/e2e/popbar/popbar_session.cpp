@@ -52,6 +52,25 @@ std::wstring PopbarWithoutScreenHub(const std::wstring& name)
     return folder + L"\\Popbar.exe";
 }
 
+std::wstring InstalledScreenHub()
+{
+    return driver::InstalledPath(L"Swift Screen Hub\\ScreenHub.exe");
+}
+
+bool EndScreenHub()
+{
+    return driver::WaitUntil([] {
+        const HWND hHub = ::FindWindowW(nullptr, L"-Screen Hub-");
+        if (!hHub)
+            return true;
+        const fw::unique_handle process(
+            ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, driver::WindowProcessId(hHub)));
+        if (process && ::TerminateProcess(process.get(), 255))
+            ::WaitForSingleObject(process.get(), 5000);
+        return false;
+    });
+}
+
 void SetStatusWord(const DWORD* pnStatus)
 {
     SetSetting("Popbar", pnStatus);

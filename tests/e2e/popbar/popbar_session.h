@@ -23,6 +23,12 @@ std::wstring InstalledPopbar();
 // start Screen Hub, so its registry copy alone answers.
 std::wstring PopbarWithoutScreenHub(const std::wstring& name = L"corvale-no-hub");
 
+// The installed Screen Hub.
+std::wstring InstalledScreenHub();
+// Ends every running Screen Hub (also one that Popbar started through the shell) and waits until its
+// window is gone; false when one outlived the wait.
+bool EndScreenHub();
+
 // The "Popbar" status word and "Display" value of Screen Hub's settings; nothing deletes the value.
 void SetStatusWord(const DWORD* pnStatus);
 void SetDisplayValue(const DWORD* pnDisplay);

@@ -38,12 +38,7 @@ std::wstring ScreenHubExe()
 // A 4-byte REG_DWORD setting, or nothing.
 std::optional<DWORD> Setting(const char* pszName)
 {
-    const auto value = driver::ReadValue(HKEY_CURRENT_USER, kSettingsKey, pszName);
-    if (!value || value->type != REG_DWORD || value->data.size() != sizeof(DWORD))
-        return std::nullopt;
-    DWORD word = 0;
-    memcpy(&word, value->data.data(), sizeof(word));
-    return word;
+    return driver::ReadDword(HKEY_CURRENT_USER, kSettingsKey, pszName);
 }
 
 // The status query as the menu makes it: sent, aborted when hung, 3000 ms at most.

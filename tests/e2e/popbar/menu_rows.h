@@ -1,0 +1,30 @@
+#pragma once
+// The open menu's rows of buttons as a person sees and clicks them. Rows 1..7 hold two 100 x 30
+// buttons each, in columns 0 and 1 (see the skin's layout); lit and unlit faces have plain fill
+// patches whose colours are the skin's.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace popbar_e2e {
+
+// Rows of the default skin.
+constexpr int kBrightnessRow = 1;
+constexpr int kScreenRow = 2;
+constexpr int kResolutionRow = 3;
+constexpr int kBluetoothRow = 4;
+constexpr int kWirelessRow = 5;
+constexpr int kWiredLanRow = 6;
+constexpr int kBatteryRow = 7;
+
+// The middle of a button, and of the one row-0 face.
+POINT ButtonMiddle(const RECT& menu, int row, int column);
+POINT DisplayFaceMiddle(const RECT& menu);
+
+// Waits until the row's two buttons show lit or unlit as given (not hovered, not pressed).
+testing::AssertionResult RowShows(const RECT& menu, int row, bool bLeftLit, bool bRightLit);
+
+// Clicks a point through X and then takes the pointer off the menu, so no button keeps its hover face.
+bool ClickAndLeave(const RECT& menu, POINT point);
+
+} // namespace popbar_e2e

@@ -1,0 +1,190 @@
+// Popbar as installed, beside our Screen Hub: the status word it answers drives the looks, every
+// button reaches Screen Hub's journal with its code and argument, and a hung Screen Hub costs one
+// time-out and then its registry copy.
+#include "hub_journal.h"
+#include "menu_rows.h"
+#include "popbar_session.h"
+#include "process.h"
+#include "registry.h"
+#include "wait.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace popbar_e2e;
+using driver::HubDirection;
+using driver::HubEntry;
+
+namespace {
+
+constexpr char kSettingsKey[] = "Software\\Corvale\\ScreenHub\\Settings";
+constexpr UINT MSG_MENUOPENED = 54;
+constexpr UINT MSG_MENUKEYAGAIN = 55;
+
+class PopbarWithScreenHub : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(EndScreenHub()); }
+    void TearDown() override
+    {
+        popbar.Process().Terminate();
+        EXPECT_TRUE(EndScreenHub());
+    }
+
+    // Screen Hub first, so the menu finds it while it builds its buttons.
+    void Start(const std::wstring& hubSwitches)
+    {
+        ASSERT_TRUE(hub.Start(InstalledScreenHub(), journal.Switch() + L" " + hubSwitches));
+        ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, L"-Screen Hub-") != nullptr; }));
+        ASSERT_TRUE(popbar.Start(InstalledPopbar()));
+    }
+    void OpenMenu()
+    {
+        ASSERT_TRUE(popbar.SendMenuKey());
+        ASSERT_TRUE(popbar.IsMenuVisible());
+        menu = popbar.MenuRect();
+    }
+    bool Press(int row, int column) const { return ClickAndLeave(menu, ButtonMiddle(menu, row, column)); }
+    // A command Screen Hub received from the menu.
+    bool Received(WPARAM nCode, std::optional<LPARAM> argument = std::nullopt) const
+    {
+        return journal.WaitFor(HubEntry(HubDirection::In, MSG_HUBCMD, nCode, argument), 5000).has_value();
+    }
+    size_t CountReceived(WPARAM nCode) const { return journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, nCode)); }
+    HWND VisibleDisplayFace() const
+    {
+        for (HWND hButton : popbar.Buttons()) {
+            if (::GetDlgCtrlID(hButton) == 103 && ::IsWindowVisible(hButton))
+                return hButton;
+        }
+        return nullptr;
+    }
+
+    // The settings come back as they were.
+    driver::ScopedValue savedStatus{HKEY_CURRENT_USER, kSettingsKey, "Popbar", std::nullopt};
+    driver::ScopedValue savedDisplay{HKEY_CURRENT_USER, kSettingsKey, "Display", std::nullopt};
+    driver::HubJournal journal;
+    driver::ChildProcess hub;
+    PopbarProcess popbar;
+    RECT menu{};
+};
+
+} // namespace
+
+TEST_F(PopbarWithScreenHub, LooksOnOpeningFollowTheStatusWordAndItsDismissBitHidesOnTheSecondPress)
+{
+    // Dismiss allowed, wired LAN on, bluetooth off, wireless on.
+    Start(L"--status 0x10011 --battery 42");
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1))) << "the availability answer";
+    OpenMenu();
+    EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::In, MSG_MENUOPENED, 0, 0)));
+    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, 19)), 1u) << "one status query per press";
+    EXPECT_TRUE(RowShows(menu, kWiredLanRow, true, false));
+    EXPECT_TRUE(RowShows(menu, kBluetoothRow, false, true));
+    EXPECT_TRUE(RowShows(menu, kWirelessRow, true, false));
+    EXPECT_TRUE(RowShows(menu, kScreenRow, true, false));
+
+    ASSERT_TRUE(popbar.SendMenuKey());
+    EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::In, MSG_MENUKEYAGAIN, 0, 0)));
+    EXPECT_FALSE(popbar.IsMenuVisible());
+}
+
+TEST_F(PopbarWithScreenHub, EveryButtonPostsItsCodeAndArgumentAndShowsTheChoice)
+{
+    Start(L"--status 0 --display 1 --battery 50");
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1)));
+    OpenMenu();
+
+    const struct {
+        int row;
+        int column;
+        WPARAM code;
+        LPARAM argument;
+    } presses[] = {
+        {kBrightnessRow, 0, 8, 0}, {kBrightnessRow, 1, 7, 0}, {kBatteryRow, 0, 2, 0},
+        {kWiredLanRow, 0, 43, 1},  {kWiredLanRow, 1, 43, 0},  {kBluetoothRow, 0, 47, 0},
+        {kBluetoothRow, 1, 47, 1}, {kWirelessRow, 0, 46, 1},  {kWirelessRow, 1, 46, 0},
+        {kScreenRow, 0, 45, 1},
+    };
+    for (const auto& press : presses) {
+        ASSERT_TRUE(Press(press.row, press.column));
+        EXPECT_TRUE(Received(press.code, press.argument)) << "code " << press.code << " argument " << press.argument;
+        // The pairs show the choice; the brightness buttons always show lit.
+        if (press.row == kBrightnessRow) {
+            EXPECT_TRUE(RowShows(menu, press.row, true, true));
+        } else if (press.row != kBatteryRow) {
+            EXPECT_TRUE(RowShows(menu, press.row, press.column == 0, press.column == 1)) << "code " << press.code;
+        }
+    }
+
+    // The display-mode face: Screen Hub steps its mode and tells the menu, which shows the next face.
+    const HWND hFirst = VisibleDisplayFace();
+    ASSERT_TRUE(hFirst);
+    ASSERT_TRUE(ClickAndLeave(menu, DisplayFaceMiddle(menu)));
+    EXPECT_TRUE(Received(1, 0));
+    EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 48)));
+    EXPECT_TRUE(driver::WaitUntil([&] { return VisibleDisplayFace() && VisibleDisplayFace() != hFirst; }, 5000));
+    EXPECT_EQ(driver::ReadDword(HKEY_CURRENT_USER, kSettingsKey, "Display"), std::optional<DWORD>(2));
+    EXPECT_TRUE(popbar.IsMenuVisible()) << "no command hides the menu";
+}
+
+TEST_F(PopbarWithScreenHub, ResolutionPairAsksOnceUntilTheDisplayChanges)
+{
+    Start(L"--status 0 --battery 50");
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1)));
+    OpenMenu();
+
+    ASSERT_TRUE(Press(kResolutionRow, 0));
+    ASSERT_TRUE(Received(17, 0));
+    ASSERT_TRUE(Press(kResolutionRow, 0));
+    ASSERT_TRUE(Press(kResolutionRow, 1));
+    // A later command that does reach Screen Hub: everything before it has been handled.
+    ASSERT_TRUE(Press(kBatteryRow, 0));
+    ASSERT_TRUE(Received(2, 0));
+    EXPECT_EQ(CountReceived(17), 1u);
+    EXPECT_EQ(CountReceived(42), 0u);
+
+    DEVMODEW mode{};
+    mode.dmSize = sizeof(mode);
+    mode.dmPelsWidth = 800;
+    mode.dmPelsHeight = 600;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    ASSERT_EQ(::ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr), DISP_CHANGE_SUCCESSFUL);
+    const bool bMoved = driver::WaitUntil([&] { return popbar.MenuRect().left == 800 - kMenuSize.cx - 5; }, 5000);
+    menu = popbar.MenuRect();
+    if (bMoved) {
+        ASSERT_TRUE(Press(kResolutionRow, 1));
+        EXPECT_TRUE(Received(42, 0)) << "the display change cleared the latch";
+    }
+    mode.dmPelsWidth = 1024;
+    mode.dmPelsHeight = 768;
+    ::ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    EXPECT_TRUE(bMoved) << "the menu followed the display change";
+}
+
+TEST_F(PopbarWithScreenHub, HungScreenHubCostsOneTimeOutThenItsRegistryCopyAnswers)
+{
+    // The user works in another program: a hung Screen Hub in the foreground would take the menu down
+    // with it when the menu attaches to the foreground's input to take the foreground.
+    const fw::unique_hwnd work(::CreateWindowExW(0, L"STATIC", L"work", WS_POPUP | WS_VISIBLE, 100, 400, 200, 100,
+                                                 nullptr, nullptr, nullptr, nullptr));
+    // Wired LAN on in Screen Hub's word and so in its registry copy; it hangs at the first query.
+    Start(L"--status 0x10 --battery 50 --hang");
+    ::SetForegroundWindow(work.get());
+    ASSERT_TRUE(driver::WaitUntil([&] { return ::GetForegroundWindow() == work.get(); }));
+    const ULONGLONG start = ::GetTickCount64();
+    ASSERT_TRUE(popbar.SendMenuKey());
+    const ULONGLONG elapsed = ::GetTickCount64() - start;
+    EXPECT_GE(elapsed, 2900u) << "the query waited for Screen Hub";
+    EXPECT_LT(elapsed, 8000u) << "and no longer than its time-out";
+    menu = popbar.MenuRect();
+    EXPECT_TRUE(RowShows(menu, kWiredLanRow, true, false)) << "the registry copy";
+
+    // Without the copy the word is 0.
+    ::SendMessageW(popbar.Menu(), MSG_HIDEMENU, 0, 0);
+    driver::DeleteValue(HKEY_CURRENT_USER, kSettingsKey, "Popbar");
+    ASSERT_TRUE(popbar.SendMenuKey());
+    EXPECT_TRUE(RowShows(menu, kWiredLanRow, false, true));
+    EXPECT_TRUE(popbar.SendMenuKey());
+    EXPECT_TRUE(popbar.IsMenuVisible()) << "status 0: no dismissal";
+}
