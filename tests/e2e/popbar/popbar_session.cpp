@@ -25,6 +25,14 @@ void SetSetting(const char* pszName, const DWORD* pnValue)
         driver::DeleteValue(HKEY_CURRENT_USER, kSettingsKey, pszName);
 }
 
+// A named CALLBACK function: a lambda would have the wrong calling convention in 32-bit builds.
+BOOL CALLBACK CollectButton(HWND hWnd, LPARAM lParam)
+{
+    if (driver::WindowClass(hWnd) == L"KESTREL_MENU_BUTTON_CLASS")
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+}
+
 bool OnDesktop(const RECT& rc)
 {
     return rc.right > 0 && rc.bottom > 0;
@@ -127,14 +135,7 @@ RECT PopbarProcess::MenuRect() const
 std::vector<HWND> PopbarProcess::Buttons() const
 {
     std::vector<HWND> buttons;
-    ::EnumChildWindows(
-        m_hWndMenu,
-        [](HWND hWnd, LPARAM lParam) {
-            if (driver::WindowClass(hWnd) == L"KESTREL_MENU_BUTTON_CLASS")
-                reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&buttons));
+    ::EnumChildWindows(m_hWndMenu, CollectButton, reinterpret_cast<LPARAM>(&buttons));
     return buttons;
 }
 
