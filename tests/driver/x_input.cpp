@@ -1,6 +1,8 @@
 #include "x_input.h"
 
 #include "handles.h"
+
+#include <objbase.h>
 #include "wait.h"
 
 #include <string>
@@ -11,11 +13,20 @@ namespace driver {
 namespace {
 
 // Wine starts a Unix program from a Windows process, but hands back no handle to wait on: the shell
-// around xdotool leaves its exit code in a file, seen from Windows through the Z: drive.
+// around xdotool leaves its exit code in a file, seen from Windows through the Z: drive. Process ids
+// repeat across Wine sessions that share /tmp, so the name is a GUID.
 std::wstring MarkerName()
 {
-    static unsigned s_nCount = 0;
-    return L"corvale-xdotool-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++s_nCount);
+    GUID guid{};
+    ::CoCreateGuid(&guid);
+    wchar_t text[40] = {};
+    ::StringFromGUID2(guid, text, 40);
+    std::wstring name = L"corvale-xdotool-";
+    for (const wchar_t* p = text; *p; ++p) {
+        if (*p != L'{' && *p != L'}')
+            name += *p;
+    }
+    return name;
 }
 
 std::string ReadSmallFile(const std::wstring& path)

@@ -14,6 +14,10 @@
 #include <gtest/gtest.h>
 
 using namespace keyrelay_e2e;
+using driver::ExtendedScanCode;
+using driver::Send;
+using driver::Stroke;
+using driver::VirtualKey;
 
 namespace {
 

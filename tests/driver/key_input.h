@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace keyrelay_e2e {
+namespace driver {
 
 // A key by its scan code with the extended flag: how the laptop's own keys are made here, since no
 // X key arrives with their scan codes.
@@ -18,4 +18,4 @@ std::vector<INPUT> Stroke(INPUT press);
 // hooks run, so a test's own thread would take KeyRelay's reports in the middle of SendInput.
 bool Send(const std::vector<INPUT>& events);
 
-} // namespace keyrelay_e2e
+} // namespace driver

@@ -2,7 +2,7 @@
 
 #include <thread>
 
-namespace keyrelay_e2e {
+namespace driver {
 
 INPUT ExtendedScanCode(WORD nScanCode, bool bUp)
 {
@@ -39,4 +39,4 @@ bool Send(const std::vector<INPUT>& events)
     return bTaken;
 }
 
-} // namespace keyrelay_e2e
+} // namespace driver
