@@ -5,6 +5,7 @@
 #include "menu_rows.h"
 #include "registry.h"
 #include "wait.h"
+#include "x_input.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,15 @@ TEST_F(PopbarWithScreenHub, EveryButtonPostsItsCodeAndArgumentAndShowsTheChoice)
     EXPECT_TRUE(driver::WaitUntil([&] { return VisibleDisplayFace() && VisibleDisplayFace() != hFirst; }, 5000));
     EXPECT_EQ(driver::ReadDword(HKEY_CURRENT_USER, kSettingsKey, "Display"), std::optional<DWORD>(2));
     EXPECT_TRUE(popbar.IsMenuVisible()) << "no command hides the menu";
+
+    // Screen off, then the next click anywhere switches it back on.
+    ASSERT_TRUE(Press(kScreenRow, 1));
+    EXPECT_TRUE(Received(45, 0));
+    const auto screenOn = HubEntry(HubDirection::In, MSG_HUBCMD, 45, 1);
+    ASSERT_EQ(journal.Count(screenOn), 1u) << "from the ON button above";
+    ASSERT_TRUE(driver::ClickAt({40, 700}));
+    EXPECT_TRUE(driver::WaitUntil([&] { return journal.Count(screenOn) == 2; }, 5000));
+    EXPECT_TRUE(RowShows(menu, kScreenRow, true, false));
 }
 
 TEST_F(PopbarWithScreenHub, ResolutionPairAsksOnceUntilTheDisplayChanges)
