@@ -1,5 +1,7 @@
 #include "hub_journal.h"
 
+#include "files.h"
+
 #include "handles.h"
 #include "wait.h"
 
@@ -40,21 +42,6 @@ std::optional<HubJournalEntry> ParseLine(const std::string& line)
     entry.wParam = static_cast<WPARAM>(wParam);
     entry.lParam = static_cast<LPARAM>(lParam);
     return entry;
-}
-
-std::string ReadWholeFile(const std::wstring& path)
-{
-    const fw::unique_file file(::CreateFileW(path.c_str(), GENERIC_READ,
-                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    std::string text;
-    if (!file)
-        return text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr) && got > 0)
-        text.append(buffer, got);
-    return text;
 }
 
 } // namespace

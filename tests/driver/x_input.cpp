@@ -1,5 +1,6 @@
 #include "x_input.h"
 
+#include "files.h"
 #include "handles.h"
 
 #include <objbase.h>
@@ -29,17 +30,6 @@ std::wstring MarkerName()
     return name;
 }
 
-std::string ReadSmallFile(const std::wstring& path)
-{
-    const fw::unique_file file(
-        ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    char text[32] = {};
-    DWORD n = 0;
-    if (!file || !::ReadFile(file.get(), text, sizeof(text) - 1, &n, nullptr))
-        return {};
-    return std::string(text, n);
-}
-
 } // namespace
 
 bool XdoTool(const std::wstring& arguments)
@@ -63,7 +53,7 @@ bool XdoTool(const std::wstring& arguments)
     std::string result;
     const bool bEnded = WaitUntil(
         [&] {
-            result = ReadSmallFile(windowsMarker);
+            result = ReadWholeFile(windowsMarker);
             return !result.empty();
         },
         10000);

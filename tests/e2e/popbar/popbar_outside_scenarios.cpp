@@ -2,6 +2,7 @@
 // viewer, and the message box of a broken installation.
 #include "popbar_session.h"
 
+#include "files.h"
 #include "paths.h"
 #include "wait.h"
 #include "window_query.h"
@@ -127,8 +128,8 @@ TEST_F(DebugViewer, ReceivesTheMenuKeyAndPositionTexts)
     const std::string expected = "\nMSG_MENUBTN : Menu SHOW\n\nMSG_MENUBTN : Wired LAN OFF\n\nDesktop Window left - 0, top - 0, right - " +
                                  std::to_string(desktop.right) + ", bottom - " + std::to_string(desktop.bottom) + "\n" +
                                  position;
-    EXPECT_TRUE(driver::WaitUntil([&] { return ReadFileBytes(output).find(expected) != std::string::npos; }, 5000))
-        << ReadFileBytes(output);
+    EXPECT_TRUE(driver::WaitUntil([&] { return driver::ReadWholeFile(output).find(expected) != std::string::npos; }, 5000))
+        << driver::ReadWholeFile(output);
     ::DeleteFileW(output.c_str());
 }
 

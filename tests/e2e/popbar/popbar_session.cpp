@@ -177,18 +177,4 @@ COLORREF DesktopShot::Pixel(int x, int y) const
     return m_pixels[static_cast<size_t>(y) * m_nWidth + x] & 0xFFFFFF;
 }
 
-std::string ReadFileBytes(const std::wstring& path)
-{
-    const fw::unique_file file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                             nullptr, OPEN_EXISTING, 0, nullptr));
-    std::string bytes;
-    if (!file)
-        return bytes;
-    char buffer[4096];
-    DWORD n = 0;
-    while (::ReadFile(file.get(), buffer, sizeof(buffer), &n, nullptr) && n > 0)
-        bytes.append(buffer, n);
-    return bytes;
-}
-
 } // namespace popbar_e2e

@@ -67,6 +67,4 @@ private:
     int m_nHeight = 0;
 };
 
-std::string ReadFileBytes(const std::wstring& path);
-
 } // namespace popbar_e2e
