@@ -172,6 +172,7 @@ TEST_F(BrokenInstall, MissingSkinLibraryIsReportedAndPopbarEndsWhateverScreenHub
         ASSERT_TRUE(box.hWnd) << "status " << status;
         EXPECT_EQ(box.caption, L"Popbar");
         EXPECT_EQ(box.text, L"Can not load the resource.");
+        EXPECT_TRUE(box.hasWarningIcon);
         EXPECT_TRUE(driver::PressOk(box.hWnd));
         EXPECT_TRUE(popbar.WaitForExit(5000)) << "a menu without its skin must not run on; status " << status;
         EXPECT_TRUE(driver::TopLevelWindows(popbar.Id(), L"KESTREL_MENU").empty());
