@@ -334,7 +334,7 @@ LRESULT CKestrelMenuDlg::OnPaint(WPARAM, LPARAM)
 {
     const fw::paint_scope paint(m_hWnd);
     const SIZE size = MenuSize();
-    PaintMenu(paint.get(), m_pBackground, size.cx, size.cy);
+    m_face.Paint(paint.get(), m_pBackground, size.cx, size.cy);
     return 0;
 }
 

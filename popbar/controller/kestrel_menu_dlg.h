@@ -5,6 +5,7 @@
 #include "commands/command_table.h"
 #include "dialog.h"
 #include "menu/menu_buttons.h"
+#include "menu/menu_paint.h"
 
 #include <windows.h>
 #include <objidl.h>
@@ -61,4 +62,6 @@ private:
     HINSTANCE m_hInstance = nullptr;
     HWND m_hWndMenu = nullptr;
     SIZE m_sizeTemplate = {};
+    // The painted face, kept from one paint to the next.
+    CMenuFace m_face;
 };

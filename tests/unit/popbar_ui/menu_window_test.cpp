@@ -183,7 +183,8 @@ TEST(MenuPaint, BackgroundIsComposedOntoTheDarkFill)
     ASSERT_TRUE(LoadPngResource(&pRaw, 2168, L"PNG", Skin()));
     const std::unique_ptr<Gdiplus::Image> pBackground(pRaw);
     PixelCanvas canvas(340, 335);
-    PaintMenu(canvas.dc(), pBackground.get(), 340, 335);
+    CMenuFace face;
+    face.Paint(canvas.dc(), pBackground.get(), 340, 335);
     // Clear corners show the fill itself.
     EXPECT_EQ(canvas.At(0, 0), RGB(10, 10, 10));
     EXPECT_EQ(canvas.At(339, 334), RGB(10, 10, 10));
@@ -200,15 +201,42 @@ TEST(MenuPaint, BackgroundIsStretchedToTheWindow)
     ASSERT_TRUE(LoadPngResource(&pRaw, 2168, L"PNG", Skin()));
     const std::unique_ptr<Gdiplus::Image> pBackground(pRaw);
     PixelCanvas canvas(680, 670);
-    PaintMenu(canvas.dc(), pBackground.get(), 680, 670);
+    CMenuFace face;
+    face.Paint(canvas.dc(), pBackground.get(), 680, 670);
     EXPECT_EQ(canvas.At(340, 0), Hex(0x343C4C));
     EXPECT_TRUE(Near(canvas.At(40, 8), 19, 23, 31));
+}
+
+// The kept face is drawn again as it was, and a new size or background is composed afresh.
+TEST(MenuPaint, KeptFaceFollowsSizeAndBackground)
+{
+    Gdiplus::Image* pRaw = nullptr;
+    ASSERT_TRUE(LoadPngResource(&pRaw, 2168, L"PNG", Skin()));
+    const std::unique_ptr<Gdiplus::Image> pBackground(pRaw);
+    CMenuFace face;
+    PixelCanvas first(680, 670);
+    face.Paint(first.dc(), pBackground.get(), 340, 335);
+    PixelCanvas again(680, 670);
+    face.Paint(again.dc(), pBackground.get(), 340, 335);
+    for (POINT pt : {POINT{0, 0}, POINT{170, 0}, POINT{20, 3}, POINT{339, 334}})
+        EXPECT_EQ(again.At(pt.x, pt.y), first.At(pt.x, pt.y)) << pt.x << "," << pt.y;
+    // Outside the 340 x 335 face nothing was drawn.
+    EXPECT_EQ(again.At(340, 0), RGB(0, 0, 0));
+
+    PixelCanvas larger(680, 670);
+    face.Paint(larger.dc(), pBackground.get(), 680, 670);
+    EXPECT_EQ(larger.At(340, 0), Hex(0x343C4C));
+
+    PixelCanvas plain(680, 670);
+    face.Paint(plain.dc(), nullptr, 680, 670);
+    EXPECT_EQ(plain.At(340, 0), RGB(10, 10, 10));
 }
 
 TEST(MenuPaint, MissingBackgroundDrawsOnlyTheFill)
 {
     PixelCanvas canvas(40, 30);
-    PaintMenu(canvas.dc(), nullptr, 40, 30);
+    CMenuFace face;
+    face.Paint(canvas.dc(), nullptr, 40, 30);
     for (POINT pt : {POINT{0, 0}, POINT{20, 15}, POINT{39, 29}})
         EXPECT_EQ(canvas.At(pt.x, pt.y), RGB(10, 10, 10)) << pt.x << "," << pt.y;
 }
