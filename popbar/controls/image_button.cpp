@@ -54,7 +54,8 @@ void CImageButton::LoadSlot(Gdiplus::Image*& pSlot, HMODULE hResource, WORD nID)
 {
     delete pSlot;
     pSlot = nullptr;
-    LoadPngResource(&pSlot, nID, L"PNG", hResource);
+    // Faces and glyphs are drawn at every paint of the open menu.
+    LoadPngResourceForDrawing(&pSlot, nID, L"PNG", hResource);
 }
 
 void CImageButton::FinishLoad()

@@ -19,9 +19,14 @@ struct StreamRelease {
     void operator()(IStream* pStream) const { pStream->Release(); }
 };
 
-} // namespace
+// A PNG resource decoded from a movable block that holds its bytes: the bitmap may read the block
+// for as long as it lives, so the bitmap goes first.
+struct DecodedPng {
+    fw::unique_hglobal hBlock;
+    std::unique_ptr<Gdiplus::Bitmap> pBitmap;
+};
 
-bool LoadPngResource(Gdiplus::Image** ppImage, WORD nID, const wchar_t* pszType, HMODULE hModule)
+bool DecodePng(DecodedPng& png, WORD nID, const wchar_t* pszType, HMODULE hModule)
 {
     HRSRC hResInfo = ::FindResourceW(hModule, MAKEINTRESOURCEW(nID), pszType);
     if (!hResInfo)
@@ -55,7 +60,56 @@ bool LoadPngResource(Gdiplus::Image** ppImage, WORD nID, const wchar_t* pszType,
         return false;
 
     lock.release();
-    hBlock.release();
-    *ppImage = pBitmap.release();
+    png.hBlock = std::move(hBlock);
+    png.pBitmap = std::move(pBitmap);
+    return true;
+}
+
+} // namespace
+
+bool LoadPngResource(Gdiplus::Image** ppImage, WORD nID, const wchar_t* pszType, HMODULE hModule)
+{
+    DecodedPng png;
+    if (!DecodePng(png, nID, pszType, hModule))
+        return false;
+    // The block stays with the image for the image's whole life.
+    png.hBlock.release();
+    *ppImage = png.pBitmap.release();
+    return true;
+}
+
+namespace {
+
+// True when every pixel of the picture is fully opaque.
+bool IsOpaque(Gdiplus::Bitmap& bitmap)
+{
+    const Gdiplus::Rect whole(0, 0, static_cast<INT>(bitmap.GetWidth()), static_cast<INT>(bitmap.GetHeight()));
+    Gdiplus::BitmapData data{};
+    if (bitmap.LockBits(&whole, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &data) != Gdiplus::Ok)
+        return false;
+    bool bOpaque = true;
+    for (UINT y = 0; y < data.Height && bOpaque; ++y) {
+        const auto* pRow = static_cast<const BYTE*>(data.Scan0) + static_cast<INT_PTR>(y) * data.Stride;
+        for (UINT x = 0; x < data.Width && bOpaque; ++x)
+            bOpaque = pRow[4 * x + 3] == 0xFF;
+    }
+    bitmap.UnlockBits(&data);
+    return bOpaque;
+}
+
+} // namespace
+
+bool LoadPngResourceForDrawing(Gdiplus::Image** ppImage, WORD nID, const wchar_t* pszType, HMODULE hModule)
+{
+    DecodedPng png;
+    if (!DecodePng(png, nID, pszType, hModule))
+        return false;
+    const Gdiplus::Rect whole(0, 0, static_cast<INT>(png.pBitmap->GetWidth()),
+                              static_cast<INT>(png.pBitmap->GetHeight()));
+    const Gdiplus::PixelFormat format = IsOpaque(*png.pBitmap) ? PixelFormat32bppRGB : PixelFormat32bppPARGB;
+    std::unique_ptr<Gdiplus::Bitmap> pCopy(png.pBitmap->Clone(whole, format));
+    if (!pCopy || pCopy->GetLastStatus() != Gdiplus::Ok)
+        return false;
+    *ppImage = pCopy.release();
     return true;
 }

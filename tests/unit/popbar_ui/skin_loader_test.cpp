@@ -4,6 +4,7 @@
 #include "ui_fixture.h"
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -101,6 +102,58 @@ TEST(PngResource, SameIdTwiceGivesIndependentImages)
     Gdiplus::Graphics graphics(canvas.dc());
     ASSERT_EQ(graphics.DrawImage(pSecond.get(), 0, 0, 100, 30), Gdiplus::Ok);
     EXPECT_EQ(canvas.At(5, 5), Hex(0x2F7DE1));
+}
+
+std::unique_ptr<Gdiplus::Image> LoadForDrawing(WORD nID)
+{
+    Gdiplus::Image* pImage = nullptr;
+    EXPECT_TRUE(LoadPngResourceForDrawing(&pImage, nID, L"PNG", Skin())) << nID;
+    return std::unique_ptr<Gdiplus::Image>(pImage);
+}
+
+// Each pixel of a w x h picture drawn onto a canvas of that size.
+std::vector<COLORREF> Drawn(Gdiplus::Image* pImage, int w, int h)
+{
+    PixelCanvas canvas(w, h);
+    Gdiplus::Graphics graphics(canvas.dc());
+    EXPECT_EQ(graphics.DrawImage(pImage, 0, 0, w, h), Gdiplus::Ok);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            pixels.push_back(canvas.At(x, y));
+    return pixels;
+}
+
+// An opaque face is kept without alpha, a picture with clear pixels premultiplied; both draw exactly
+// the pixels of the decoded PNG.
+TEST(PngResourceForDrawing, KeepsTheFormThatDrawsAsItStandsAndTheSamePixels)
+{
+    struct Case {
+        WORD nID;
+        int w, h;
+        Gdiplus::PixelFormat format;
+    };
+    for (const Case& c : {Case{2111, 100, 30, PixelFormat32bppRGB}, Case{2162, 100, 30, PixelFormat32bppRGB},
+                          Case{2168, 340, 335, PixelFormat32bppPARGB},
+                          Case{2205, 10, 16, PixelFormat32bppPARGB}}) {
+        const auto pDecoded = Load(c.nID);
+        const auto pForDrawing = LoadForDrawing(c.nID);
+        ASSERT_NE(pForDrawing, nullptr) << c.nID;
+        EXPECT_EQ(pForDrawing->GetPixelFormat(), c.format) << c.nID;
+        EXPECT_EQ(pForDrawing->GetWidth(), static_cast<UINT>(c.w)) << c.nID;
+        EXPECT_EQ(pForDrawing->GetHeight(), static_cast<UINT>(c.h)) << c.nID;
+        EXPECT_EQ(Drawn(pForDrawing.get(), c.w, c.h), Drawn(pDecoded.get(), c.w, c.h)) << c.nID;
+    }
+}
+
+TEST(PngResourceForDrawing, FailuresLeaveTheOutputUntouched)
+{
+    const HMODULE hSelf = ::GetModuleHandleW(nullptr);
+    for (WORD nID : {static_cast<WORD>(IDP_EMPTY), static_cast<WORD>(IDP_GARBAGE), static_cast<WORD>(2999)}) {
+        Gdiplus::Image* pImage = kUntouched;
+        EXPECT_FALSE(LoadPngResourceForDrawing(&pImage, nID, L"PNG", nID == 2999 ? Skin() : hSelf)) << nID;
+        EXPECT_EQ(pImage, kUntouched) << nID;
+    }
 }
 
 } // namespace
