@@ -182,13 +182,20 @@ LRESULT CImageButton::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     switch (uMsg) {
     case WM_PAINT:
     case WM_NCPAINT: {
+        // BeginPaint sends the frame and erase messages on its way; the face drawn right after it
+        // would cover what they drew, so they draw nothing.
+        if (m_bInBeginPaint)
+            return 0;
+        m_bInBeginPaint = true;
         fw::paint_scope paint(m_hWnd);
+        m_bInBeginPaint = false;
         Paint(paint.get());
         return 0;
     }
     case WM_ERASEBKGND:
         // The face covers the whole window, so the class brush never shows.
-        Paint(reinterpret_cast<HDC>(wParam));
+        if (!m_bInBeginPaint)
+            Paint(reinterpret_cast<HDC>(wParam));
         return 1;
     case WM_MOUSEMOVE:
         if (m_nState == STATE_NORMAL) {

@@ -70,6 +70,9 @@ private:
     static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
     void Invalidate(BOOL bErase) const;
+
+    // Set while the button's own BeginPaint runs.
+    bool m_bInBeginPaint = false;
 };
 
 // The battery button: its face with the battery percentage drawn over it in digit glyphs.

@@ -1,5 +1,6 @@
 // The image button with real windows: its map entry, the mouse states, the posted command and its faces.
 #include "controls/image_button.h"
+#include "handles.h"
 #include "ui_fixture.h"
 #include "wait.h"
 
@@ -242,6 +243,26 @@ TEST_F(ImageButtonTest, FourIdButtonShowsItsDisabledLookWhenUnlit)
         button.m_nState = nState;
         EXPECT_EQ(FaceColour(), Hex(0x26282C)) << nState;
     }
+}
+
+// The face is drawn by a paint, and also by a frame or erase message that comes on its own.
+TEST_F(ImageButtonTest, EveryPaintMessageDrawsTheFace)
+{
+    ASSERT_EQ(button.LoadImages(Skin(), 2134, 2145, 2140, 2127, 2141, 2136), 0);
+    ASSERT_EQ(CreateButton(), S_OK);
+    ::UpdateWindow(button.m_hWnd);
+    fw::unique_window_dc dc(button.m_hWnd);
+    const RECT rc{0, 0, 100, 30};
+    auto scribbleThenSend = [&](UINT uMsg, WPARAM wParam) {
+        ::FillRect(dc.get(), &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        ::SendMessageW(button.m_hWnd, uMsg, wParam, 0);
+        return ::GetPixel(dc.get(), 5, 5);
+    };
+    EXPECT_EQ(scribbleThenSend(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get())), Hex(0x2F7DE1));
+    EXPECT_EQ(scribbleThenSend(WM_NCPAINT, 1), Hex(0x2F7DE1));
+    ::FillRect(dc.get(), &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::RedrawWindow(button.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    EXPECT_EQ(::GetPixel(dc.get(), 5, 5), Hex(0x2F7DE1));
 }
 
 TEST_F(ImageButtonTest, MissingImagesDrawNothingAndDoNotFail)
