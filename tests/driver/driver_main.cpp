@@ -4,11 +4,23 @@
 //   driver open-menu                           wait for Popbar's start-up to end, press the menu key
 //                                              and wait until the menu shows; prints "menu open"
 //   driver wait-window TITLE                   wait until a top-level window of that title exists
+//   driver wait-menu-ready                     wait for Popbar's start-up to end; prints "menu ready"
+//   driver wait-menu-open [TIMEOUT_MS]         wait until Popbar's menu shows and has painted (10 s when
+//                                              not given); prints "menu open"
+//   driver click-menu-button ID                click the open menu's button ID through X; the pointer
+//                                              stays on it; prints "clicked button ID at X,Y"
+//   driver wait-hub-command JOURNAL CODE ARG   wait until Screen Hub's journal shows MSG_HUBCMD CODE
+//                                              with ARG from the menu, then until the menu has painted
+//                                              what that command changed
 #include "answering_run.h"
+#include "files.h"
+#include "hub_journal.h"
+#include "menu_view.h"
 #include "popbar_menu.h"
 #include "wait.h"
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -64,6 +76,62 @@ int WaitForWindow(const wchar_t* pszTitle)
     return 0;
 }
 
+int WaitForReadyPopbar()
+{
+    if (!driver::WaitForReadyMenu()) {
+        PrintLine(L"no menu window");
+        return 1;
+    }
+    PrintLine(L"menu ready");
+    return 0;
+}
+
+int WaitForOpenPopbarMenu(DWORD nTimeoutMs)
+{
+    const HWND hWndMenu = driver::WaitForOpenMenu(nTimeoutMs);
+    if (!hWndMenu || !driver::SettleMenu(hWndMenu)) {
+        PrintLine(L"menu did not open");
+        return 1;
+    }
+    PrintLine(L"menu open");
+    return 0;
+}
+
+int ClickPopbarButton(const wchar_t* pszID)
+{
+    const UINT nID = static_cast<UINT>(std::wcstoul(pszID, nullptr, 10));
+    const HWND hWndMenu = driver::WaitForOpenMenu();
+    const std::optional<POINT> middle = hWndMenu ? driver::ClickMenuButton(hWndMenu, nID) : std::nullopt;
+    if (!middle) {
+        PrintLine(L"no button " + std::wstring(pszID) + L" clicked");
+        return 1;
+    }
+    PrintLine(L"clicked button " + std::wstring(pszID) + L" at " + std::to_wstring(middle->x) + L"," +
+              std::to_wstring(middle->y));
+    return 0;
+}
+
+int WaitForHubCommand(const wchar_t* pszJournal, const wchar_t* pszCode, const wchar_t* pszArgument)
+{
+    constexpr UINT kHubCommandMessage = 2225; // MSG_HUBCMD
+    const auto match = driver::HubEntry(driver::HubDirection::In, kHubCommandMessage, std::wcstoul(pszCode, nullptr, 10),
+                                        std::wcstol(pszArgument, nullptr, 10));
+    const bool bSeen = driver::WaitUntil([&] {
+        for (const driver::HubJournalEntry& entry : driver::ParseHubJournal(driver::ReadWholeFile(pszJournal))) {
+            if (match(entry))
+                return true;
+        }
+        return false;
+    });
+    const HWND hWndMenu = driver::WaitForOpenMenu(0);
+    if (!bSeen || !hWndMenu || !driver::SettleMenu(hWndMenu)) {
+        PrintLine(L"Screen Hub got no command " + std::wstring(pszCode) + L" (" + pszArgument + L") from an open menu");
+        return 1;
+    }
+    PrintLine(L"Screen Hub got command " + std::wstring(pszCode) + L" (" + pszArgument + L")");
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -75,7 +143,16 @@ int wmain(int argc, wchar_t** argv)
         return OpenPopbarMenu();
     if (argc == 3 && std::wstring(argv[1]) == L"wait-window")
         return WaitForWindow(argv[2]);
+    if (argc == 2 && std::wstring(argv[1]) == L"wait-menu-ready")
+        return WaitForReadyPopbar();
+    if ((argc == 2 || argc == 3) && std::wstring(argv[1]) == L"wait-menu-open")
+        return WaitForOpenPopbarMenu(argc == 3 ? std::wcstoul(argv[2], nullptr, 10) : 10000);
+    if (argc == 3 && std::wstring(argv[1]) == L"click-menu-button")
+        return ClickPopbarButton(argv[2]);
+    if (argc == 5 && std::wstring(argv[1]) == L"wait-hub-command")
+        return WaitForHubCommand(argv[2], argv[3], argv[4]);
     std::fprintf(stderr, "usage: driver run-answering PROGRAM [ARGUMENTS] | driver open-menu"
-                         " | driver wait-window TITLE\n");
+                         " | driver wait-window TITLE | driver wait-menu-ready | driver wait-menu-open [TIMEOUT_MS]"
+                         " | driver click-menu-button ID | driver wait-hub-command JOURNAL CODE ARG\n");
     return 2;
 }
