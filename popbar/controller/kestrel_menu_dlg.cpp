@@ -21,6 +21,8 @@ namespace {
 constexpr int kBatterySlot = 16;
 constexpr WORD kBackgroundImage = 2168;
 constexpr UINT kMenuOpacityPercent = 85;
+// How long the foreground window may take to answer before the menu takes the foreground without it.
+constexpr UINT kForegroundAnswerMs = 100;
 // Refreshes the frame after a style change without moving, sizing, reordering or activating.
 constexpr UINT kFrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 
@@ -368,11 +370,20 @@ void CKestrelMenuDlg::ApplyDisplayMode()
 
 void CKestrelMenuDlg::TakeForeground()
 {
+    const HWND hForeground = ::GetForegroundWindow();
     const DWORD nOwnThread = ::GetCurrentThreadId();
-    const DWORD nForegroundThread = ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr);
-    ::AttachThreadInput(nOwnThread, nForegroundThread, TRUE);
+    const DWORD nForegroundThread = ::GetWindowThreadProcessId(hForeground, nullptr);
+    // Sharing the input of a thread that does not answer would make the menu wait with it for as
+    // long as it hangs: such a window loses the foreground without the shared input.
+    DWORD_PTR unused = 0;
+    const bool bAttach = nForegroundThread != 0 && nForegroundThread != nOwnThread &&
+                         ::SendMessageTimeoutW(hForeground, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kForegroundAnswerMs,
+                                               &unused) != 0;
+    if (bAttach)
+        ::AttachThreadInput(nOwnThread, nForegroundThread, TRUE);
     ::SetForegroundWindow(m_hWnd);
-    ::AttachThreadInput(nOwnThread, nForegroundThread, FALSE);
+    if (bAttach)
+        ::AttachThreadInput(nOwnThread, nForegroundThread, FALSE);
 }
 
 SIZE CKestrelMenuDlg::MenuSize() const

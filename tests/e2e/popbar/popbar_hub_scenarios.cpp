@@ -115,14 +115,12 @@ TEST_F(PopbarWithScreenHub, ResolutionPairAsksOnceUntilTheDisplayChanges)
 
 TEST_F(PopbarWithScreenHub, HungScreenHubCostsOneTimeOutThenItsRegistryCopyAnswers)
 {
-    // The user works in another program: a hung Screen Hub in the foreground would take the menu down
-    // with it when the menu attaches to the foreground's input to take the foreground.
-    const fw::unique_hwnd work(::CreateWindowExW(0, L"STATIC", L"work", WS_POPUP | WS_VISIBLE, 100, 400, 200, 100,
-                                                 nullptr, nullptr, nullptr, nullptr));
     // Wired LAN on in Screen Hub's word and so in its registry copy; it hangs at the first query.
     Start(L"--status 0x10 --battery 50 --hang");
-    ::SetForegroundWindow(work.get());
-    ASSERT_TRUE(driver::WaitUntil([&] { return ::GetForegroundWindow() == work.get(); }));
+    // Its window in the foreground: the menu must not wait for it to take the foreground.
+    const HWND hHub = ::FindWindowW(nullptr, L"-Screen Hub-");
+    ::SetForegroundWindow(hHub);
+    ASSERT_TRUE(driver::WaitUntil([&] { return ::GetForegroundWindow() == hHub; }));
     const ULONGLONG start = ::GetTickCount64();
     ASSERT_TRUE(popbar.SendMenuKey());
     const ULONGLONG elapsed = ::GetTickCount64() - start;
