@@ -5,7 +5,7 @@
 
 namespace driver {
 
-HWND WaitForReadyMenu(DWORD nTimeoutMs)
+HWND WaitForReadyMenu(DWORD nProcessId, const std::function<void(HWND)>& watch, DWORD nTimeoutMs)
 {
     const ULONGLONG deadline = ::GetTickCount64() + nTimeoutMs;
     auto remaining = [&] {
@@ -16,8 +16,10 @@ HWND WaitForReadyMenu(DWORD nTimeoutMs)
     // The KeyRelay registration comes late in the menu's initialisation.
     const bool bRegistered = WaitUntil(
         [&] {
-            const auto windows = TopLevelWindows(0, L"KESTREL_MENU");
+            const auto windows = TopLevelWindows(nProcessId, L"KESTREL_MENU");
             hWndMenu = windows.empty() ? nullptr : windows.front();
+            if (hWndMenu && watch)
+                watch(hWndMenu);
             return hWndMenu && ::GetPropW(hWndMenu, L"KeyRelay.Message") != nullptr;
         },
         nTimeoutMs);
@@ -27,7 +29,14 @@ HWND WaitForReadyMenu(DWORD nTimeoutMs)
     // queued hide request that follows it is the end of the start-up.
     DWORD_PTR result = 0;
     ::SendMessageTimeoutW(hWndMenu, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, remaining(), &result);
-    if (!WaitUntil([&] { return !::IsWindowVisible(hWndMenu); }, remaining()))
+    const bool bHidden = WaitUntil(
+        [&] {
+            if (watch)
+                watch(hWndMenu);
+            return !::IsWindowVisible(hWndMenu);
+        },
+        remaining());
+    if (!bHidden)
         return nullptr;
     return hWndMenu;
 }

@@ -3,6 +3,8 @@
 // menu-key message.
 #include <windows.h>
 
+#include <functional>
+
 namespace driver {
 
 constexpr UINT kMenuKeyMessage = 2326; // MSG_MENUBTN
@@ -10,9 +12,11 @@ constexpr WPARAM kMenuKeyWParam = 1;
 constexpr LPARAM kMenuKeyLParam = 2;
 constexpr UINT kHideMenuMessage = 2524; // MSG_HIDEMENU
 
-// The menu window of a running Popbar (of any process) once its start-up is over: registered with
-// KeyRelay and hidden again. Null when none got there in time.
-HWND WaitForReadyMenu(DWORD nTimeoutMs = 20000);
+// The menu window of a running Popbar (of this process id, or of any with 0) once its start-up is
+// over: registered with KeyRelay and hidden again. Null when none got there in time. While it waits,
+// watch sees the menu window at every look, once it exists.
+HWND WaitForReadyMenu(DWORD nProcessId = 0, const std::function<void(HWND)>& watch = {},
+                      DWORD nTimeoutMs = 20000);
 // Sends the menu key and waits until the menu shows; false when it did not.
 bool OpenMenu(HWND hWndMenu, DWORD nTimeoutMs = 10000);
 

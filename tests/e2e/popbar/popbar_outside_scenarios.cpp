@@ -151,11 +151,7 @@ class BrokenInstall : public testing::Test {
 protected:
     void SetUp() override
     {
-        ::CreateDirectoryW(L"C:\\popbar-nores", nullptr);
-        ::CreateDirectoryW(kFolder, nullptr);
-        ASSERT_TRUE(::CopyFileW(PopbarPath().c_str(), (std::wstring(kFolder) + L"\\Popbar.exe").c_str(), FALSE));
-        ASSERT_TRUE(::CopyFileW(driver::InstalledPath(L"Popbar\\KeyRelay.dll").c_str(),
-                                (std::wstring(kFolder) + L"\\KeyRelay.dll").c_str(), FALSE));
+        ASSERT_FALSE(CopyOfInstalledPopbar(kFolder, {L"Popbar.exe", L"KeyRelay.dll"}).empty());
     }
     void TearDown() override { SetStatusWord(nullptr); }
 

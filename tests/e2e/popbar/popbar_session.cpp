@@ -1,6 +1,7 @@
 #include "popbar_session.h"
 
 #include "paths.h"
+#include "popbar_menu.h"
 #include "registry.h"
 #include "wait.h"
 #include "window_query.h"
@@ -45,19 +46,23 @@ std::wstring InstalledPopbar()
     return driver::InstalledPath(L"Popbar\\Popbar.exe");
 }
 
-std::wstring PopbarWithoutScreenHub(const std::wstring& name)
+std::wstring CopyOfInstalledPopbar(const std::wstring& folder, std::initializer_list<const wchar_t*> files)
 {
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + name + L"\\Popbar";
     ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
-    for (const wchar_t* pszFile : {L"Popbar.exe", L"resource.dll", L"KeyRelay.dll"}) {
+    for (const wchar_t* pszFile : files) {
         const std::wstring from = driver::InstalledPath(std::wstring(L"Popbar\\") + pszFile);
         const std::wstring to = folder + L"\\" + pszFile;
         if (!::CopyFileW(from.c_str(), to.c_str(), FALSE))
             return L"";
     }
     return folder + L"\\Popbar.exe";
+}
+
+std::wstring PopbarWithoutScreenHub(const std::wstring& name)
+{
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    return CopyOfInstalledPopbar(std::wstring(temp) + name + L"\\Popbar", {L"Popbar.exe", L"resource.dll", L"KeyRelay.dll"});
 }
 
 std::wstring InstalledScreenHub()
@@ -93,30 +98,12 @@ bool PopbarProcess::Start(const std::wstring& program)
 {
     if (!m_process.Start(program))
         return false;
-    auto watch = [this] {
-        if (m_hWndMenu && IsMenuVisible() && OnDesktop(MenuRect()))
+    m_hWndMenu = driver::WaitForReadyMenu(m_process.Id(), [this](HWND hWndMenu) {
+        m_hWndMenu = hWndMenu;
+        if (IsMenuVisible() && OnDesktop(MenuRect()))
             everShownOnDesktop = true;
-    };
-    // The key-hook registration comes late in the initialisation.
-    const bool bReady = driver::WaitUntil([&] {
-        if (!m_hWndMenu) {
-            const auto windows = driver::TopLevelWindows(m_process.Id(), L"KESTREL_MENU");
-            if (!windows.empty())
-                m_hWndMenu = windows.front();
-        }
-        watch();
-        return m_hWndMenu && ::GetPropW(m_hWndMenu, L"KeyRelay.Message") != nullptr;
     });
-    if (!bReady)
-        return false;
-    // A sent message is answered only from the modal loop, which runs after the dialog manager's show;
-    // from then on only the queued MSG_HIDEMENU hides the menu.
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(m_hWndMenu, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    return driver::WaitUntil([&] {
-        watch();
-        return !IsMenuVisible();
-    });
+    return m_hWndMenu != nullptr;
 }
 
 bool PopbarProcess::SendMenuKey(WPARAM wParam, LPARAM lParam) const

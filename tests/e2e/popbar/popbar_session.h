@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ constexpr SIZE kMenuSize{340, 335};
 
 // The installed Popbar.exe.
 std::wstring InstalledPopbar();
+// Copies these files of the installed Popbar folder into the folder, which is made as needed; the
+// copy's Popbar.exe, or empty when a file could not be copied.
+std::wstring CopyOfInstalledPopbar(const std::wstring& folder, std::initializer_list<const wchar_t*> files);
 // A copy of the installed Popbar folder (program, skin, key-hook library) at
 // %TEMP%\<name>\Popbar\Popbar.exe, where no Screen Hub stands beside it: a menu key there cannot
 // start Screen Hub, so its registry copy alone answers.

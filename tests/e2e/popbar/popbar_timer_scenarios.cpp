@@ -4,7 +4,6 @@
 #include "timer_tick_counter.h"
 
 #include "handles.h"
-#include "paths.h"
 #include "popbar_menu.h"
 #include "wait.h"
 #include "window_query.h"
@@ -175,12 +174,7 @@ protected:
     void SetUp() override
     {
         SetStatusWord(nullptr);
-        ::CreateDirectoryW(L"C:\\popbar-nobackground", nullptr);
-        ::CreateDirectoryW(kFolder, nullptr);
-        for (const wchar_t* pszFile : {L"Popbar.exe", L"KeyRelay.dll"}) {
-            ASSERT_TRUE(::CopyFileW(driver::InstalledPath(std::wstring(L"Popbar\\") + pszFile).c_str(),
-                                    (std::wstring(kFolder) + L"\\" + pszFile).c_str(), FALSE));
-        }
+        ASSERT_FALSE(CopyOfInstalledPopbar(kFolder, {L"Popbar.exe", L"KeyRelay.dll"}).empty());
         ASSERT_TRUE(::CopyFileW((FolderOfThisProgram() + L"skin-no-background\\resource.dll").c_str(),
                                 (std::wstring(kFolder) + L"\\resource.dll").c_str(), FALSE));
     }
