@@ -43,12 +43,18 @@ HWND WaitForOpenMenu(DWORD nTimeoutMs)
     return hWndMenu;
 }
 
-std::optional<POINT> MenuButtonMiddle(HWND hWndMenu, UINT nID)
+HWND VisibleMenuButton(HWND hWndMenu, UINT nID)
 {
     ButtonSearch search{nID, nullptr};
     ::EnumChildWindows(hWndMenu, FindVisibleButton, reinterpret_cast<LPARAM>(&search));
+    return search.hWndFound;
+}
+
+std::optional<POINT> MenuButtonMiddle(HWND hWndMenu, UINT nID)
+{
+    const HWND hButton = VisibleMenuButton(hWndMenu, nID);
     RECT rc{};
-    if (!search.hWndFound || !::GetWindowRect(search.hWndFound, &rc))
+    if (!hButton || !::GetWindowRect(hButton, &rc))
         return std::nullopt;
     return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
 }

@@ -9,6 +9,9 @@ namespace driver {
 
 // The menu window once it is visible; null when none showed in time.
 HWND WaitForOpenMenu(DWORD nTimeoutMs = 10000);
+// The menu's visible button with this control id (of the four display-mode faces, the one showing);
+// null when none shows.
+HWND VisibleMenuButton(HWND hWndMenu, UINT nID);
 // The middle of the menu's visible button with this control id, in desktop coordinates; nothing when
 // the menu has no such button showing.
 std::optional<POINT> MenuButtonMiddle(HWND hWndMenu, UINT nID);

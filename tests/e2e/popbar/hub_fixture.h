@@ -3,6 +3,7 @@
 // Screen Hub's journal shows what the menu sent it. Screen Hub's settings come back as they were.
 #include "hub_journal.h"
 #include "menu_rows.h"
+#include "menu_view.h"
 #include "popbar_session.h"
 #include "process.h"
 #include "registry.h"
@@ -40,21 +41,14 @@ protected:
         ASSERT_TRUE(popbar.IsMenuVisible());
         menu = popbar.MenuRect();
     }
-    bool Press(int row, int column) const { return ClickAndLeave(menu, ButtonMiddle(menu, row, column)); }
+    bool Press(UINT nID) const { return PressButton(popbar.Menu(), nID); }
     // A command Screen Hub received from the menu.
     bool Received(WPARAM nCode, std::optional<LPARAM> argument = std::nullopt) const
     {
         return journal.WaitFor(driver::HubEntry(driver::HubDirection::In, MSG_HUBCMD, nCode, argument), 5000).has_value();
     }
     size_t CountReceived(WPARAM nCode) const { return journal.Count(driver::HubEntry(driver::HubDirection::In, MSG_HUBCMD, nCode)); }
-    HWND VisibleDisplayFace() const
-    {
-        for (HWND hButton : popbar.Buttons()) {
-            if (::GetDlgCtrlID(hButton) == 103 && ::IsWindowVisible(hButton))
-                return hButton;
-        }
-        return nullptr;
-    }
+    HWND VisibleDisplayFace() const { return driver::VisibleMenuButton(popbar.Menu(), 103); }
 
     // The settings come back as they were.
     driver::ScopedValue savedStatus{HKEY_CURRENT_USER, kSettingsKey, "Popbar", std::nullopt};

@@ -1,5 +1,6 @@
 #include "menu_rows.h"
 
+#include "menu_view.h"
 #include "popbar_session.h"
 #include "wait.h"
 #include "x_input.h"
@@ -30,16 +31,6 @@ bool Near(COLORREF actual, COLORREF expected)
 
 } // namespace
 
-POINT ButtonMiddle(const RECT& menu, int row, int column)
-{
-    return {menu.left + 128 + column * 102 + 50, menu.top + 9 + row * 41 + 15};
-}
-
-POINT DisplayFaceMiddle(const RECT& menu)
-{
-    return {menu.left + 128 + 101, menu.top + 9 + 15};
-}
-
 testing::AssertionResult RowShows(const RECT& menu, int row, bool bLeftLit, bool bRightLit)
 {
     const POINT left = FillPatch(menu, row, 0);
@@ -58,9 +49,11 @@ testing::AssertionResult RowShows(const RECT& menu, int row, bool bLeftLit, bool
     return testing::AssertionFailure() << "row " << row << " shows " << std::hex << seen[0] << " and " << seen[1];
 }
 
-bool ClickAndLeave(const RECT& menu, POINT point)
+bool PressButton(HWND hWndMenu, UINT nID)
 {
-    return driver::ClickAt(point) && driver::MovePointer({menu.left - 100, menu.bottom + 100});
+    RECT menu{};
+    ::GetWindowRect(hWndMenu, &menu);
+    return driver::ClickMenuButton(hWndMenu, nID) && driver::MovePointer({menu.left - 100, menu.bottom + 100});
 }
 
 } // namespace popbar_e2e

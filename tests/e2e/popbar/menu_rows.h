@@ -11,20 +11,16 @@ namespace popbar_e2e {
 // Rows of the default skin.
 constexpr int kBrightnessRow = 1;
 constexpr int kScreenRow = 2;
-constexpr int kResolutionRow = 3;
 constexpr int kBluetoothRow = 4;
 constexpr int kWirelessRow = 5;
 constexpr int kWiredLanRow = 6;
 constexpr int kBatteryRow = 7;
 
-// The middle of a button, and of the one row-0 face.
-POINT ButtonMiddle(const RECT& menu, int row, int column);
-POINT DisplayFaceMiddle(const RECT& menu);
-
 // Waits until the row's two buttons show lit or unlit as given (not hovered, not pressed).
 testing::AssertionResult RowShows(const RECT& menu, int row, bool bLeftLit, bool bRightLit);
 
-// Clicks a point through X and then takes the pointer off the menu, so no button keeps its hover face.
-bool ClickAndLeave(const RECT& menu, POINT point);
+// Clicks the menu's visible button with this id through X and then takes the pointer off the menu,
+// so no button keeps its hover face.
+bool PressButton(HWND hWndMenu, UINT nID);
 
 } // namespace popbar_e2e
