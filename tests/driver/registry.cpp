@@ -84,7 +84,8 @@ bool KeyExists(HKEY hRoot, const char* pszKey)
 }
 
 ScopedValue::ScopedValue(HKEY hRoot, const char* pszKey, const char* pszName, const std::optional<std::string>& text)
-    : m_hRoot(hRoot), m_key(pszKey), m_name(pszName), m_saved(ReadValue(hRoot, pszKey, pszName))
+    : m_hRoot(hRoot), m_key(pszKey), m_name(pszName), m_bKeyExisted(KeyExists(hRoot, pszKey)),
+      m_saved(ReadValue(hRoot, pszKey, pszName))
 {
     if (text)
         WriteString(hRoot, pszKey, pszName, *text);
@@ -94,7 +95,9 @@ ScopedValue::ScopedValue(HKEY hRoot, const char* pszKey, const char* pszName, co
 
 ScopedValue::~ScopedValue()
 {
-    if (m_saved)
+    if (!m_bKeyExisted)
+        DeleteTree(m_hRoot, m_key.c_str());
+    else if (m_saved)
         WriteValue(m_hRoot, m_key.c_str(), m_name.c_str(), m_saved->type, m_saved->data.data(),
                    static_cast<DWORD>(m_saved->data.size()));
     else

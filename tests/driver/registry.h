@@ -25,7 +25,7 @@ void DeleteTree(HKEY hRoot, const char* pszKey);
 bool KeyExists(HKEY hRoot, const char* pszKey);
 
 // Sets (or, with nothing, deletes) one value while it lives; the former value, or its absence,
-// comes back when it ends.
+// comes back when it ends, and a key that did not exist before is removed again.
 class ScopedValue {
 public:
     ScopedValue(HKEY hRoot, const char* pszKey, const char* pszName, const std::optional<std::string>& text);
@@ -37,6 +37,7 @@ private:
     HKEY m_hRoot;
     std::string m_key;
     std::string m_name;
+    bool m_bKeyExisted;
     std::optional<RegistryValue> m_saved;
 };
 

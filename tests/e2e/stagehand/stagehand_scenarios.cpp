@@ -72,35 +72,6 @@ std::string Section(const std::string& name, const std::vector<std::string>& com
     return text;
 }
 
-// Saves a registry value and puts it back (or removes it, and a key that did not exist) at the end.
-class SavedValue {
-public:
-    SavedValue(HKEY hRoot, const char* pszKey, const char* pszName)
-        : m_hRoot(hRoot), m_key(pszKey), m_name(pszName), m_bKeyExisted(driver::KeyExists(hRoot, pszKey)),
-          m_saved(driver::ReadValue(hRoot, pszKey, pszName))
-    {
-    }
-    SavedValue(const SavedValue&) = delete;
-    SavedValue& operator=(const SavedValue&) = delete;
-    ~SavedValue()
-    {
-        if (!m_bKeyExisted)
-            driver::DeleteTree(m_hRoot, m_key.c_str());
-        else if (m_saved)
-            driver::WriteValue(m_hRoot, m_key.c_str(), m_name.c_str(), m_saved->type, m_saved->data.data(),
-                               static_cast<DWORD>(m_saved->data.size()));
-        else
-            driver::DeleteValue(m_hRoot, m_key.c_str(), m_name.c_str());
-    }
-
-private:
-    HKEY m_hRoot;
-    std::string m_key;
-    std::string m_name;
-    bool m_bKeyExisted;
-    std::optional<driver::RegistryValue> m_saved;
-};
-
 class StagehandRun : public testing::Test {
 protected:
     void SetUp() override
@@ -304,7 +275,7 @@ TEST_F(StagehandRun, AnExecutableOfAnotherNameReadsTheIniOfThatName)
 
 TEST_F(StagehandRun, ImageStateCompleteSelectsUserModeAndAnythingElseFactoryMode)
 {
-    SavedValue saved(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState);
+    const driver::ScopedValue saved(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState, std::nullopt);
     WriteIni(Section("UserMode", {"recorder.exe user"}) + Section("FactoryMode", {"recorder.exe factory"}));
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"IMAGE_STATE_COMPLETE", "user"},
@@ -328,8 +299,8 @@ TEST_F(StagehandRun, ImageStateCompleteSelectsUserModeAndAnythingElseFactoryMode
 
 TEST_F(StagehandRun, BeforeVersionSixTheMarkerFilesDecideAndTheRegistryDoesNot)
 {
-    SavedValue savedVersion(HKEY_CURRENT_USER, kAppDefaultsKey, "Version");
-    SavedValue savedState(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState);
+    const driver::ScopedValue savedVersion(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", std::nullopt);
+    const driver::ScopedValue savedState(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState, std::nullopt);
     ASSERT_TRUE(driver::WriteString(HKEY_CURRENT_USER, kAppDefaultsKey, "Version", "winxp"));
     ASSERT_TRUE(driver::WriteString(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState, "IMAGE_STATE_COMPLETE"));
     WriteIni(Section("UserMode", {"recorder.exe user"}) + Section("FactoryMode", {"recorder.exe factory"}));
