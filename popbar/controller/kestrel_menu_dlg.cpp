@@ -16,6 +16,8 @@
 #include "skin/skin_loader.h"
 #include "trace/debug_trace.h"
 
+#include <commctrl.h>
+
 namespace {
 
 constexpr int kBatterySlot = 16;
@@ -155,9 +157,79 @@ void CKestrelMenuDlg::FailWith(const wchar_t* pszText)
     EndDialog(IDABORT);
 }
 
+BOOL CKestrelMenuDlg::PreTranslateMessage(MSG* pMsg)
+{
+    switch (pMsg->message) {
+    case WM_KEYDOWN:
+        if (pMsg->wParam == VK_RETURN) {
+            // Consumed, highlight or not, so Enter never becomes the dialog's IDOK.
+            Walk(PressHighlighted);
+            return TRUE;
+        }
+        if (pMsg->wParam == VK_UP)
+            Walk(HighlightPrevious);
+        else if (pMsg->wParam == VK_DOWN)
+            Walk(HighlightNext);
+        break;
+    case WM_KEYUP:
+        if (pMsg->wParam == VK_RETURN)
+            ActivatePressed();
+        break;
+    case WM_MOUSEMOVE:
+        OnMenuMouseMove();
+        break;
+    default:
+        break;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CKestrelMenuDlg::OnOK() {}
+
 void CKestrelMenuDlg::OnCancel()
 {
     HideMenu();
+}
+
+WalkButtons CKestrelMenuDlg::WalkView() const
+{
+    WalkButtons walk;
+    for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
+        const CImageButton& button = *m_pButtons[nSlot];
+        walk[nSlot] = {button.State(), button.IsVisible(), button.IsEnabled() != FALSE};
+    }
+    return walk;
+}
+
+void CKestrelMenuDlg::Walk(int (*step)(WalkButtons&))
+{
+    WalkButtons walk = WalkView();
+    m_nSelected = step(walk);
+    for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
+        if (walk[nSlot].nState != m_pButtons[nSlot]->State())
+            m_pButtons[nSlot]->SetState(walk[nSlot].nState);
+    }
+}
+
+void CKestrelMenuDlg::ActivatePressed()
+{
+    m_nSelected = FirstSlotInState(WalkView(), STATE_PRESSED, false);
+    if (m_nSelected < 0)
+        return;
+    // Sent, so the command has run before the highlight comes back.
+    ::SendMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(m_pButtons[m_nSelected]->m_nID, 0), 0);
+    m_pButtons[m_nSelected]->SetState(STATE_HOVER);
+}
+
+void CKestrelMenuDlg::OnMenuMouseMove()
+{
+    Walk([](WalkButtons& walk) {
+        ClearHighlights(walk);
+        return -1;
+    });
+    // The button under the pointer takes the highlight back by its own mouse handling.
+    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, m_hWndMenu, HOVER_DEFAULT};
+    ::_TrackMouseEvent(&tme);
 }
 
 BOOL CKestrelMenuDlg::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -327,8 +399,8 @@ LRESULT CKestrelMenuDlg::OnClose(WPARAM, LPARAM)
     if (!(QueryMenuStatus() & STATUS_DISMISS_ALLOWED))
         return 0;
     KbdHkSetUnhook();
-    // What the dialog class's own close handling does; called directly because Escape's cancel only hides.
-    CDialog::OnCancel();
+    // The one way the menu dialog ends once it runs.
+    EndDialog(IDCANCEL);
     return 0;
 }
 

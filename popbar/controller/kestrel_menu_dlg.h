@@ -3,6 +3,7 @@
 // visibility: the menu key, Screen Hub's notifications, the auto-hide timer, display changes,
 // suspend and close requests all arrive here.
 #include "commands/command_table.h"
+#include "controller/keyboard_walk.h"
 #include "dialog.h"
 #include "menu/menu_buttons.h"
 #include "menu/menu_paint.h"
@@ -19,7 +20,11 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
-    // Escape in the menu hides it; only an honoured close request ends Popbar.
+    // Up, Down and Enter walk and press the buttons; a mouse move ends a keyboard highlight.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Only an honoured close request ends Popbar: IDOK (Enter, or any program's WM_COMMAND 1) does
+    // nothing, and IDCANCEL (Escape, or WM_COMMAND 2) hides the menu.
+    void OnOK() override;
     void OnCancel() override;
     // A button press, from the button, the keyboard or the outside-click hook.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -41,6 +46,14 @@ private:
     void OnDisplayChange();
     void OnSuspend();
     void RunCommandStep(const CommandStep& step);
+
+    // What the keyboard walk sees of the buttons as they are now.
+    WalkButtons WalkView() const;
+    // Runs one step of the keyboard walk over the buttons as they are and repaints those it changed.
+    void Walk(int (*step)(WalkButtons&));
+    // Enter released: the pressed button's command runs, then the button is highlighted again.
+    void ActivatePressed();
+    void OnMenuMouseMove();
 
     // The initialisation after the steps that can fail; false when the menu could not be placed.
     bool FinishInitialisation();

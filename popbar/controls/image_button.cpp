@@ -129,6 +129,12 @@ void CImageButton::SetOn(BOOL bOn)
     Invalidate(TRUE);
 }
 
+void CImageButton::SetState(int nState)
+{
+    m_nState = nState;
+    Invalidate(FALSE);
+}
+
 void CImageButton::Invalidate(BOOL bErase) const
 {
     if (m_hWnd)

@@ -34,11 +34,15 @@ public:
     void Enable(BOOL bEnable);
     void SetOn(BOOL bOn);
     BOOL IsEnabled() const { return m_bEnabled; }
+    bool IsVisible() const { return m_hWnd && ::IsWindowVisible(m_hWnd); }
+    // The mouse state, which the menu's keyboard walk also sets: a state it sets is treated exactly
+    // as one the mouse set. Setting it repaints the button.
+    int State() const { return m_nState; }
+    void SetState(int nState);
 
     // The button whose window this is; null for any other window, live or gone.
     static CImageButton* FromHandle(HWND hWnd);
 
-    // Read and written by the menu's keyboard navigation as well as by the mouse.
     int m_nState = STATE_NORMAL;
     HWND m_hWnd = nullptr;
     UINT m_nID = 0;

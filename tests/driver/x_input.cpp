@@ -32,15 +32,15 @@ std::wstring MarkerName()
 
 } // namespace
 
-bool XdoTool(const std::wstring& arguments)
+bool RunShell(const std::wstring& commandLine)
 {
     const std::wstring marker = MarkerName();
     const std::wstring windowsMarker = L"Z:\\tmp\\" + marker;
     ::DeleteFileW(windowsMarker.c_str());
     // Written to a second name and renamed, so the marker never shows half-written.
-    std::wstring commandLine = L"/bin/sh -c \"xdotool " + arguments + L"; echo $? > /tmp/" + marker +
-                               L".part && mv /tmp/" + marker + L".part /tmp/" + marker + L"\"";
-    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
+    const std::wstring shell = L"/bin/sh -c \"" + commandLine + L"; echo $? > /tmp/" + marker + L".part && mv /tmp/" +
+                               marker + L".part /tmp/" + marker + L"\"";
+    std::vector<wchar_t> buffer(shell.begin(), shell.end());
     buffer.push_back(L'\0');
     STARTUPINFOW si{};
     si.cb = sizeof(si);
@@ -61,6 +61,11 @@ bool XdoTool(const std::wstring& arguments)
     return bEnded && result.rfind("0", 0) == 0 && (result.size() == 1 || result[1] == '\n');
 }
 
+bool XdoTool(const std::wstring& arguments)
+{
+    return RunShell(L"xdotool " + arguments);
+}
+
 bool ClickAt(POINT point, int nButton)
 {
     // The virtual desktop's window stands at the X screen's origin, so the coordinates are the same.
@@ -78,6 +83,13 @@ bool MovePointer(POINT point)
 bool PressXKey(const std::wstring& keyName)
 {
     return XdoTool(L"key " + keyName);
+}
+
+bool HasXKeyboardFocus(HWND hWnd)
+{
+    // Wine keeps each top-level window's X window id as a property of the window.
+    const auto xWindow = reinterpret_cast<UINT_PTR>(::GetPropW(hWnd, L"__wine_x11_whole_window"));
+    return xWindow && RunShell(L"test $(xdotool getwindowfocus) = " + std::to_wstring(xWindow));
 }
 
 } // namespace driver

@@ -5,14 +5,15 @@
 #include "wait.h"
 #include "x_input.h"
 
+#include <array>
 #include <cstdlib>
 
 namespace popbar_e2e {
 
 namespace {
 
-constexpr COLORREF kLit = 0x2F7DE1;
-constexpr COLORREF kUnlit = 0x3A3F48;
+// Stands for either face of a row that is not looked at.
+constexpr COLORREF kAnyFill = CLR_INVALID;
 
 // The plain fill patch of a face, clear of its words.
 POINT FillPatch(const RECT& menu, int row, int column)
@@ -29,24 +30,37 @@ bool Near(COLORREF actual, COLORREF expected)
     return true;
 }
 
-} // namespace
-
-testing::AssertionResult RowShows(const RECT& menu, int row, bool bLeftLit, bool bRightLit)
+// Waits until the row's left and right faces show these fills.
+testing::AssertionResult FacesShow(const RECT& menu, int row, const std::array<COLORREF, 2>& fills)
 {
-    const POINT left = FillPatch(menu, row, 0);
-    const POINT right = FillPatch(menu, row, 1);
-    COLORREF seen[2] = {};
+    std::array<COLORREF, 2> seen{};
     const bool bShown = driver::WaitUntil(
         [&] {
             const DesktopShot shot;
-            seen[0] = shot.Pixel(left.x, left.y);
-            seen[1] = shot.Pixel(right.x, right.y);
-            return Near(seen[0], bLeftLit ? kLit : kUnlit) && Near(seen[1], bRightLit ? kLit : kUnlit);
+            bool bAll = true;
+            for (int column : {0, 1}) {
+                const POINT patch = FillPatch(menu, row, column);
+                seen[column] = shot.Pixel(patch.x, patch.y);
+                bAll = bAll && (fills[column] == kAnyFill || Near(seen[column], fills[column]));
+            }
+            return bAll;
         },
         5000);
     if (bShown)
         return testing::AssertionSuccess();
     return testing::AssertionFailure() << "row " << row << " shows " << std::hex << seen[0] << " and " << seen[1];
+}
+
+} // namespace
+
+testing::AssertionResult RowShows(const RECT& menu, int row, bool bLeftLit, bool bRightLit)
+{
+    return FacesShow(menu, row, {bLeftLit ? kLitFill : kUnlitFill, bRightLit ? kLitFill : kUnlitFill});
+}
+
+testing::AssertionResult ButtonShows(const RECT& menu, int row, int column, COLORREF fill)
+{
+    return FacesShow(menu, row, {column == 0 ? fill : kAnyFill, column == 1 ? fill : kAnyFill});
 }
 
 bool PressButton(HWND hWndMenu, UINT nID)

@@ -16,8 +16,15 @@ constexpr int kWirelessRow = 5;
 constexpr int kWiredLanRow = 6;
 constexpr int kBatteryRow = 7;
 
+// Fills of the default skin's faces.
+constexpr COLORREF kLitFill = 0x2F7DE1;
+constexpr COLORREF kLitHoverFill = 0x5AA0F5;
+constexpr COLORREF kUnlitFill = 0x3A3F48;
+
 // Waits until the row's two buttons show lit or unlit as given (not hovered, not pressed).
 testing::AssertionResult RowShows(const RECT& menu, int row, bool bLeftLit, bool bRightLit);
+// Waits until the button in this row and column (0 left, 1 right) shows a face of this fill.
+testing::AssertionResult ButtonShows(const RECT& menu, int row, int column, COLORREF fill);
 
 // Clicks the menu's visible button with this id through X and then takes the pointer off the menu,
 // so no button keeps its hover face.
