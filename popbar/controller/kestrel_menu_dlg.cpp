@@ -10,6 +10,7 @@
 #include "keyhook/outside_click_hook.h"
 #include "keyrelay.h"
 #include "messagebox.h"
+#include "peers/dial_keyboard.h"
 #include "peers/hub_messages.h"
 #include "peers/screen_hub.h"
 #include "popbar_resource.h"
@@ -279,7 +280,8 @@ LRESULT CKestrelMenuDlg::OnKeyRelay(WPARAM, LPARAM lParam)
         ::SendMessageW(m_hWndMenu, MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED);
         break;
     case KeyReportAction::DialKeyboardKey:
-        // The dial keyboard is not supported by this version of the menu.
+        ToggleDialKeyboard();
+        break;
     case KeyReportAction::None:
         break;
     }

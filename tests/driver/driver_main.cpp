@@ -7,6 +7,8 @@
 //   driver wait-menu-ready                     wait for Popbar's start-up to end; prints "menu ready"
 //   driver wait-menu-open [TIMEOUT_MS]         wait until Popbar's menu shows and has painted (10 s when
 //                                              not given); prints "menu open"
+//   driver wait-menu-keys                      wait until the open menu takes the keyboard (X's keyboard
+//                                              focus is on it); prints "menu has the keyboard"
 //   driver click-menu-button ID                click the open menu's button ID through X; the pointer
 //                                              stays on it; prints "clicked button ID at X,Y"
 //   driver wait-hub-command JOURNAL CODE ARG   wait until Screen Hub's journal shows MSG_HUBCMD CODE
@@ -18,6 +20,7 @@
 #include "menu_view.h"
 #include "popbar_menu.h"
 #include "wait.h"
+#include "x_input.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -97,6 +100,17 @@ int WaitForOpenPopbarMenu(DWORD nTimeoutMs)
     return 0;
 }
 
+int WaitForMenuKeyboard()
+{
+    const HWND hWndMenu = driver::WaitForOpenMenu();
+    if (!hWndMenu || !driver::WaitUntil([&] { return driver::HasXKeyboardFocus(hWndMenu); })) {
+        PrintLine(L"the menu did not take the keyboard");
+        return 1;
+    }
+    PrintLine(L"menu has the keyboard");
+    return 0;
+}
+
 int ClickPopbarButton(const wchar_t* pszID)
 {
     const UINT nID = static_cast<UINT>(std::wcstoul(pszID, nullptr, 10));
@@ -147,12 +161,14 @@ int wmain(int argc, wchar_t** argv)
         return WaitForReadyPopbar();
     if ((argc == 2 || argc == 3) && std::wstring(argv[1]) == L"wait-menu-open")
         return WaitForOpenPopbarMenu(argc == 3 ? std::wcstoul(argv[2], nullptr, 10) : 10000);
+    if (argc == 2 && std::wstring(argv[1]) == L"wait-menu-keys")
+        return WaitForMenuKeyboard();
     if (argc == 3 && std::wstring(argv[1]) == L"click-menu-button")
         return ClickPopbarButton(argv[2]);
     if (argc == 5 && std::wstring(argv[1]) == L"wait-hub-command")
         return WaitForHubCommand(argv[2], argv[3], argv[4]);
     std::fprintf(stderr, "usage: driver run-answering PROGRAM [ARGUMENTS] | driver open-menu"
                          " | driver wait-window TITLE | driver wait-menu-ready | driver wait-menu-open [TIMEOUT_MS]"
-                         " | driver click-menu-button ID | driver wait-hub-command JOURNAL CODE ARG\n");
+                         " | driver wait-menu-keys | driver click-menu-button ID | driver wait-hub-command JOURNAL CODE ARG\n");
     return 2;
 }

@@ -1,0 +1,45 @@
+#pragma once
+// The dial-keyboard key: the Touch Pack's dial keyboard is started when it does not run, and shown
+// or hidden by the Touch Pack's own show-hide program when it does. These are the decisions; the
+// platform calls they need come in as functions.
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The base name of the dial keyboard's program, as its process shows it.
+inline constexpr wchar_t kDialKeysName[] = L"DialKeys.exe";
+
+struct DialKeyboardPaths {
+    std::wstring keyboard;
+    std::wstring showHide;
+};
+
+// Both programs' paths under the Program Files folder; an unknown folder is empty, so the paths
+// start at the current drive's root. Nothing when the paths would not fit MAX_PATH characters with
+// their terminating null: such a path cannot name a program to start.
+std::optional<DialKeyboardPaths> DialKeyboardPathsUnder(const std::wstring& programFolder);
+
+// "A" to "Z" become small letters; every other character stays as it is.
+std::wstring LowerCased(std::wstring text);
+
+struct DialKeyboardCalls {
+    // The ids of the running processes; nothing when they cannot be listed.
+    std::function<std::optional<std::vector<DWORD>>()> listProcesses;
+    // True when the process's first module is "DialKeys.exe", letter case included.
+    std::function<bool(DWORD nProcessId)> isDialKeyboard;
+    // The Program Files folder; empty when it cannot be found.
+    std::function<std::wstring()> programFolder;
+    // Opens a program through the shell; the shell's answer.
+    std::function<INT_PTR(const std::wstring& path)> open;
+    std::function<void(DWORD nMs)> sleep;
+    // Looks the dial keyboard's process up by name in any letter case, and keeps it for the wait.
+    std::function<bool()> findDialKeyboard;
+    // Waits until the process found is ready for input; WaitForInputIdle's answer.
+    std::function<DWORD(DWORD nTimeoutMs)> waitForInputIdle;
+};
+
+// One press of the dial-keyboard key.
+void RunDialKeyboardToggle(const DialKeyboardCalls& calls);

@@ -1,0 +1,138 @@
+// The dial-keyboard key's decisions over a made-up machine: which programs it opens, and how long it
+// pauses and waits, as a log of the calls it makes.
+#include "peers/dial_keyboard_toggle.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Log = std::vector<std::wstring>;
+
+struct Machine {
+    bool bCanList = true;
+    std::vector<DWORD> processes{4, 8, 12};
+    DWORD nDialKeysId = 0; // the process that is "DialKeys.exe"; 0 for none
+    std::wstring programFolder = L"C:\\Program Files";
+    INT_PTR nShellAnswer = 42;
+    int nFoundOnTry = 1; // 0: never found by name
+    DWORD nIdleAnswer = 0;
+};
+
+Log Press(const Machine& machine)
+{
+    Log log;
+    int nTries = 0;
+    DialKeyboardCalls calls;
+    calls.listProcesses = [&]() -> std::optional<std::vector<DWORD>> {
+        if (!machine.bCanList)
+            return std::nullopt;
+        return machine.processes;
+    };
+    calls.isDialKeyboard = [&](DWORD nId) {
+        log.push_back(L"ask " + std::to_wstring(nId));
+        return nId == machine.nDialKeysId;
+    };
+    calls.programFolder = [&] { return machine.programFolder; };
+    calls.open = [&](const std::wstring& path) {
+        log.push_back(L"open " + path);
+        return machine.nShellAnswer;
+    };
+    calls.sleep = [&](DWORD nMs) { log.push_back(L"sleep " + std::to_wstring(nMs)); };
+    calls.findDialKeyboard = [&] {
+        log.push_back(L"find");
+        return ++nTries == machine.nFoundOnTry;
+    };
+    calls.waitForInputIdle = [&](DWORD nMs) {
+        log.push_back(L"wait " + std::to_wstring(nMs));
+        return machine.nIdleAnswer;
+    };
+    RunDialKeyboardToggle(calls);
+    return log;
+}
+
+const std::wstring kKeyboard = L"open C:\\Program Files\\Microsoft Touch Pack\\DialKeys\\DialKeys.exe";
+const std::wstring kShowHide = L"open C:\\Program Files\\Microsoft Touch Pack\\DialKeys\\showHide.exe";
+
+Log Finds(int nCount)
+{
+    Log log;
+    for (int i = 1; i <= nCount; ++i) {
+        log.push_back(L"find");
+        if (i < nCount)
+            log.push_back(L"sleep 500");
+    }
+    return log;
+}
+
+Log Join(Log log, const Log& more)
+{
+    log.insert(log.end(), more.begin(), more.end());
+    return log;
+}
+
+} // namespace
+
+TEST(DialKeyboardToggle, NoKeyboardRunningStartsItAndPausesUnlessTouchPackIsMissing)
+{
+    const Log asked{L"ask 4", L"ask 8", L"ask 12"};
+    Machine machine;
+    EXPECT_EQ(Press(machine), Join(asked, {kKeyboard, L"sleep 1000"})) << "started";
+    machine.nShellAnswer = 3;
+    EXPECT_EQ(Press(machine), Join(asked, {kKeyboard, L"sleep 1000"})) << "path not found: pauses all the same";
+    machine.nShellAnswer = 2;
+    EXPECT_EQ(Press(machine), Join(asked, {kKeyboard})) << "file not found: Touch Pack is not installed";
+}
+
+TEST(DialKeyboardToggle, RunningKeyboardGetsTheShowHideProgramWhateverItsReadiness)
+{
+    Machine machine;
+    machine.nDialKeysId = 8;
+    const Log asked{L"ask 4", L"ask 8"};
+    for (DWORD nAnswer : {DWORD{0}, DWORD{WAIT_TIMEOUT}, WAIT_FAILED}) {
+        machine.nIdleAnswer = nAnswer;
+        EXPECT_EQ(Press(machine), Join(asked, {L"find", L"wait 5000", kShowHide})) << nAnswer;
+    }
+    machine.nFoundOnTry = 3;
+    EXPECT_EQ(Press(machine), Join(Join(asked, Finds(3)), {L"wait 5000", kShowHide}));
+    machine.nFoundOnTry = 0;
+    EXPECT_EQ(Press(machine), Join(asked, Finds(12))) << "it ended meanwhile: twelve tries, eleven pauses";
+}
+
+TEST(DialKeyboardToggle, NoProcessListOrNoUsablePathDoesNothing)
+{
+    Machine machine;
+    machine.bCanList = false;
+    EXPECT_EQ(Press(machine), Log{});
+
+    machine = Machine{};
+    machine.processes.clear();
+    machine.programFolder = L"";
+    EXPECT_EQ(Press(machine), (Log{L"open \\Microsoft Touch Pack\\DialKeys\\DialKeys.exe", L"sleep 1000"}))
+        << "an unknown folder roots the paths at the current drive";
+
+    machine.programFolder = L"C:\\" + std::wstring(300, L'x');
+    EXPECT_EQ(Press(machine), Log{});
+}
+
+TEST(DialKeyboardToggle, PathsFitMaxPathWithTheirNullOrAreNotMade)
+{
+    // "\Microsoft Touch Pack\DialKeys\DialKeys.exe" is 43 characters.
+    for (size_t nFolder : {size_t{0}, size_t{100}, size_t{215}, size_t{216}}) {
+        const auto paths = DialKeyboardPathsUnder(std::wstring(nFolder, L'f'));
+        ASSERT_TRUE(paths) << nFolder;
+        EXPECT_EQ(paths->keyboard.size(), nFolder + 43);
+        EXPECT_EQ(paths->showHide.substr(nFolder), L"\\Microsoft Touch Pack\\DialKeys\\showHide.exe");
+    }
+    for (size_t nFolder : {size_t{217}, size_t{259}, size_t{4000}})
+        EXPECT_FALSE(DialKeyboardPathsUnder(std::wstring(nFolder, L'f'))) << nFolder;
+}
+
+TEST(DialKeyboardToggle, LowerCasingTouchesOnlyAToZ)
+{
+    EXPECT_EQ(LowerCased(L"DialKeys.EXE"), L"dialkeys.exe");
+    EXPECT_EQ(LowerCased(L"@AZ[`az{\u00C9\u0130"), L"@az[`az{\u00C9\u0130");
+    EXPECT_EQ(LowerCased(L""), L"");
+}
