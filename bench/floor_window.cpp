@@ -1,7 +1,7 @@
 #include "floor_window.h"
 
 #include "handles.h"
-#include "popbar_menu.h"
+#include "protocol/menu.h"
 #include "windowclass.h"
 
 namespace {
@@ -31,11 +31,11 @@ void Paint(HWND hWnd)
 LRESULT CALLBACK FloorProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case driver::kMenuKeyMessage:
-        if (wParam == driver::kMenuKeyWParam && lParam == driver::kMenuKeyLParam)
+    case MSG_MENUBTN:
+        if (wParam == MENUBTN_KEY && lParam == MENUBTN_RELEASED)
             Open(hWnd);
         return 0;
-    case driver::kHideMenuMessage:
+    case MSG_HIDEMENU:
         ::ShowWindow(hWnd, SW_HIDE);
         return 1;
     case WM_ERASEBKGND:

@@ -3,12 +3,12 @@
 #include "bench_clock.h"
 #include "key_input.h"
 #include "popbar_menu.h"
+#include "protocol/keyrelay.h"
 #include "wait.h"
 
 namespace {
 
 constexpr DWORD kShowTimeoutMs = 5000;
-constexpr WORD kLaptopMenuKeyScanCode = 0x54;
 
 bool IsVisible(HWND hWnd)
 {
@@ -29,7 +29,7 @@ bool SpinUntilVisible(HWND hWnd)
 // This thread owns no window, so it can make the input itself: nothing is sent to it meanwhile.
 bool SendLaptopMenuKey(bool bUp)
 {
-    INPUT input = driver::ExtendedScanCode(kLaptopMenuKeyScanCode, bUp);
+    INPUT input = driver::ExtendedScanCode(kMenuKeyScanCode, bUp);
     return ::SendInput(1, &input, sizeof(input)) == 1;
 }
 
@@ -48,14 +48,14 @@ OpenCycle RunOpenCycle(const OpenTarget& target)
             return {std::nullopt, "key release not taken"};
     } else {
         start = bench::Now();
-        ::SendMessageW(target.hWnd, driver::kMenuKeyMessage, driver::kMenuKeyWParam, driver::kMenuKeyLParam);
+        ::SendMessageW(target.hWnd, MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED);
     }
     const bool bShown = SpinUntilVisible(target.hWnd);
     const LONGLONG end = bench::Now();
     if (!bShown)
         return {std::nullopt, "did not show"};
 
-    ::SendMessageW(target.hWnd, driver::kHideMenuMessage, 0, 0);
+    ::SendMessageW(target.hWnd, MSG_HIDEMENU, 0, 0);
     if (!driver::WaitUntil([&] { return !IsVisible(target.hWnd); }, kShowTimeoutMs))
         return {std::nullopt, "did not hide"};
     return {bench::Milliseconds(end - start), ""};

@@ -20,6 +20,8 @@
 #include "paths.h"
 #include "popbar_menu.h"
 #include "process.h"
+#include "protocol/menu.h"
+#include "protocol/screen_hub.h"
 #include "registry.h"
 #include "wait.h"
 #include "window_query.h"
@@ -37,9 +39,7 @@ constexpr int kEarlyCountCycle = 10;
 constexpr double kFloorFactorTarget = 2.0;
 constexpr double kP99TargetMs = 16.0;
 // Dismiss allowed, wired LAN on, battery at 80 %: a menu with lit and unlit pairs and two digits.
-constexpr DWORD kStatusWord = 0x1 | 0x10 | (80u << 20);
-const char kSettingsKey[] = "Software\\Corvale\\ScreenHub\\Settings";
-const wchar_t kScreenHubTitle[] = L"-Screen Hub-";
+constexpr DWORD kStatusWord = STATUS_DISMISS_ALLOWED | STATUS_WIRED_LAN_ON | (80u << kBatteryShift);
 // The same menu from Screen Hub's own state.
 const wchar_t kScreenHubSwitches[] = L"--status 0x11 --battery 80";
 
@@ -156,7 +156,7 @@ std::wstring ScreenHubBeside(const std::wstring& popbarPath)
 void PrintRegistrySource(const std::wstring& popbarPath)
 {
     std::printf("Status source: registry value \"Popbar\" = 0x%08lX under HKCU\\%s\n",
-                static_cast<unsigned long>(kStatusWord), kSettingsKey);
+                static_cast<unsigned long>(kStatusWord), kHubSettingsKeyA);
     if (::FindWindowW(nullptr, kScreenHubTitle))
         std::printf("  WARNING: a Screen Hub window is open, so the status query asks it instead of the registry\n");
     else
@@ -256,7 +256,7 @@ bool PrintRound(const std::vector<RunResult>& results, int nCycles)
 bool RunRegistryRound(const std::wstring& popbarPath, HWND hWndFloor, int nCycles)
 {
     std::printf("\n=== Round 1: Popbar without Screen Hub (%ls)\n", popbarPath.c_str());
-    driver::WriteDword(HKEY_CURRENT_USER, kSettingsKey, "Popbar", kStatusWord);
+    driver::WriteDword(HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA, kStatusWord);
     driver::ChildProcess popbar;
     const HWND hWndMenu = StartPopbar(popbar, popbarPath);
     if (!hWndMenu)
@@ -313,7 +313,7 @@ std::optional<int> ParseCycles(int argc, wchar_t** argv)
 
 int RunBench(const std::wstring& popbarWithoutHub, int nCycles)
 {
-    if (const HWND hWndOther = ::FindWindowW(L"KESTREL_MENU", nullptr)) {
+    if (const HWND hWndOther = ::FindWindowW(kMenuWindowClass, nullptr)) {
         std::fprintf(stderr, "popbar_open_bench: a Popbar already runs (process %lu); end it first\n",
                      static_cast<unsigned long>(driver::WindowProcessId(hWndOther)));
         return 1;

@@ -1,11 +1,11 @@
 #include "status_query.h"
 
 #include "bench_clock.h"
+#include "protocol/screen_hub.h"
 
 namespace {
 
-constexpr UINT kHubCommandMessage = 2225; // MSG_HUBCMD
-constexpr WPARAM kQueryStatusCode = 19;
+// As the menu waits for the answer.
 constexpr UINT kQueryTimeoutMs = 3000;
 
 } // namespace
@@ -13,9 +13,9 @@ constexpr UINT kQueryTimeoutMs = 3000;
 std::optional<StatusAnswer> TimeStatusQuery()
 {
     const LONGLONG start = bench::Now();
-    const HWND hWndHub = ::FindWindowW(nullptr, L"-Screen Hub-");
+    const HWND hWndHub = ::FindWindowW(nullptr, kScreenHubTitle);
     DWORD_PTR status = 0;
-    const bool bAnswered = hWndHub && ::SendMessageTimeoutW(hWndHub, kHubCommandMessage, kQueryStatusCode, 0,
+    const bool bAnswered = hWndHub && ::SendMessageTimeoutW(hWndHub, MSG_HUBCMD, HUBCMD_QUERYSTATUS, 0,
                                                             SMTO_ABORTIFHUNG, kQueryTimeoutMs, &status);
     const LONGLONG end = bench::Now();
     if (!bAnswered)

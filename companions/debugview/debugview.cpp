@@ -5,7 +5,7 @@
 // Each text (WM_COPYDATA, dwData 0xFEFF, UTF-16) is appended as UTF-8 to the output file, or written
 // to standard output when none is given, followed by one line break; line breaks inside a text are
 // kept as they are. --hang creates the window and then never answers it, for time-out tests.
-#include "trace/debug_viewer.h"
+#include "protocol/debug_viewer.h"
 
 #include "handles.h"
 

@@ -1,15 +1,13 @@
 #pragma once
 // Which keyboard events KeyRelay reports, and as what: the laptop's own keys as they are, and on a
 // plain keyboard the stand-in keys as if they were the laptop's keys.
+#include "protocol/keyrelay.h"
+
 #include <windows.h>
 
 #include <optional>
 
 namespace keyrelay {
-
-// The laptop's keys: extended scan codes. (0x54 without the extended flag is SysRq, not ours.)
-constexpr DWORD kMenuKeyScanCode = 0x54;
-constexpr DWORD kDialKeyScanCode = 0x78;
 
 // Virtual-key codes of the ordinary keys that stand in for the laptop's keys.
 struct StandInKeys {

@@ -1,5 +1,5 @@
 // The two exports: one registration at a time, each a CRelayRun.
-#include "keyrelay.h"
+#include "protocol/keyrelay.h"
 
 #include "relay_run.h"
 #include "stand_in_settings.h"

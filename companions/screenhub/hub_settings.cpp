@@ -1,10 +1,9 @@
 #include "hub_settings.h"
 
 #include "handles.h"
+#include "protocol/screen_hub.h"
 
 namespace {
-
-const wchar_t kSettingsKey[] = L"Software\\Corvale\\ScreenHub\\Settings";
 
 bool WriteDword(HKEY hKey, const wchar_t* pszName, DWORD value)
 {
@@ -17,7 +16,7 @@ bool WriteDword(HKEY hKey, const wchar_t* pszName, DWORD value)
 std::optional<DWORD> ReadHubSetting(const wchar_t* pszName)
 {
     fw::unique_hkey key;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kHubSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
         return std::nullopt;
     DWORD value = 0;
     DWORD cb = sizeof(value);
@@ -31,10 +30,10 @@ std::optional<DWORD> ReadHubSetting(const wchar_t* pszName)
 bool WriteHubSettings(DWORD nStatusWord, DWORD nDisplay)
 {
     fw::unique_hkey key;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kHubSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
                           nullptr) != ERROR_SUCCESS)
         return false;
-    const bool bStatus = WriteDword(key.get(), L"Popbar", nStatusWord);
-    const bool bDisplay = WriteDword(key.get(), L"Display", nDisplay);
+    const bool bStatus = WriteDword(key.get(), kStatusValue, nStatusWord);
+    const bool bDisplay = WriteDword(key.get(), kDisplayValue, nDisplay);
     return bStatus && bDisplay;
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-// The menu's on/off arguments: 1 on, 0 off; anything else is no answer.
+// A switch's argument: its on value, its off value, or anything else, which changes nothing.
 bool ReadSwitch(LPARAM arg, LPARAM onValue, LPARAM offValue, bool current)
 {
     if (arg == onValue)
@@ -42,7 +42,7 @@ HubState WithStatusWord(HubState state, DWORD word)
 
 DWORD NextDisplayMode(DWORD mode)
 {
-    switch (mode & 0xFFF) {
+    switch (mode & kDisplayModeMask) {
     case DISPLAY_LAPTOP:
         return DISPLAY_MONITOR;
     case DISPLAY_MONITOR:
@@ -84,17 +84,16 @@ HubStep ApplyCommand(const HubState& state, WPARAM code, LPARAM arg)
         step.action = HubAction::AnswerAvailability;
         break;
     case HUBCMD_WIRED_LAN:
-        next.wiredLanOn = ReadSwitch(arg, 1, 0, state.wiredLanOn);
+        next.wiredLanOn = ReadSwitch(arg, SWITCH_ON, SWITCH_OFF, state.wiredLanOn);
         break;
     case HUBCMD_SCREEN:
-        next.screenOn = ReadSwitch(arg, 1, 0, state.screenOn);
+        next.screenOn = ReadSwitch(arg, SWITCH_ON, SWITCH_OFF, state.screenOn);
         break;
     case HUBCMD_WIRELESS:
-        next.wirelessOn = ReadSwitch(arg, 1, 0, state.wirelessOn);
+        next.wirelessOn = ReadSwitch(arg, SWITCH_ON, SWITCH_OFF, state.wirelessOn);
         break;
     case HUBCMD_BLUETOOTH:
-        // The menu's first button of this pair (on) sends 0.
-        next.bluetoothOn = ReadSwitch(arg, 0, 1, state.bluetoothOn);
+        next.bluetoothOn = ReadSwitch(arg, BLUETOOTH_ON, BLUETOOTH_OFF, state.bluetoothOn);
         break;
     default:
         break;

@@ -2,34 +2,10 @@
 // Screen Hub's state and what each command from the menu does to it: plain values, no window calls.
 #include <windows.h>
 
-// The message numbers, codes and status bits are the menu's own: both sides share one header.
-#include "peers/hub_messages.h"
+#include "protocol/screen_hub.h"
 
-// The other MSG_HUBCMD codes that the menu posts.
-constexpr WPARAM HUBCMD_DISPLAYMODE = 1;
-constexpr WPARAM HUBCMD_BATTERY = 2;
-constexpr WPARAM HUBCMD_BRIGHTER = 7;
-constexpr WPARAM HUBCMD_DARKER = 8;
-constexpr WPARAM HUBCMD_RES_NORMAL = 17;
-constexpr WPARAM HUBCMD_RES_HIGH = 42;
-constexpr WPARAM HUBCMD_WIRED_LAN = 43;
-constexpr WPARAM HUBCMD_SCREEN = 45;
-constexpr WPARAM HUBCMD_WIRELESS = 46;
-constexpr WPARAM HUBCMD_BLUETOOTH = 47;
-
-// The status bits by what Screen Hub means by them; the battery percentage is bits 20-27.
-constexpr DWORD STATUS_BLUETOOTH_ON = STATUS_PAIR_108_ON;
-constexpr DWORD STATUS_WIRELESS_ON = STATUS_PAIR_110_ON;
-constexpr int kBatteryShift = 20;
-constexpr DWORD kBatteryMask = 0xFFu << kBatteryShift;
 // A battery value above 100 means "not known": the menu shows no number.
 constexpr BYTE kBatteryUnknown = 255;
-
-// Display modes as the "Display" value holds them.
-constexpr DWORD DISPLAY_LAPTOP = 1;
-constexpr DWORD DISPLAY_MONITOR = 2;
-constexpr DWORD DISPLAY_DUPLICATE = 0x103;
-constexpr DWORD DISPLAY_EXTEND = 3;
 
 constexpr int kBrightnessMax = 10;
 

@@ -18,7 +18,7 @@ const wchar_t* OnOff(bool bOn)
 
 std::wstring DisplayModeName(DWORD mode)
 {
-    switch (mode & 0xFFF) {
+    switch (mode & kDisplayModeMask) {
     case DISPLAY_LAPTOP:
         return L"laptop only";
     case DISPLAY_MONITOR:

@@ -2,6 +2,7 @@
 
 #include "hub_settings.h"
 #include "hub_view.h"
+#include "protocol/menu.h"
 #include "windowclass.h"
 
 #include <utility>
@@ -10,7 +11,6 @@
 namespace {
 
 const wchar_t kHubWindowClass[] = L"CORVALE_SCREEN_HUB";
-const wchar_t kMenuWindowClass[] = L"KESTREL_MENU";
 constexpr size_t kRecentMessages = 10;
 constexpr SIZE kWindowSize{380, 420};
 
@@ -60,7 +60,7 @@ bool CHubWindow::Create(HINSTANCE hInstance)
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     // Never activated: showing it or clicking it must not take the foreground, which hides the menu.
-    const HWND hWnd = ::CreateWindowExW(WS_EX_NOACTIVATE, kHubWindowClass, kHubWindowTitle,
+    const HWND hWnd = ::CreateWindowExW(WS_EX_NOACTIVATE, kHubWindowClass, kScreenHubTitle,
                                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, work.left,
                                         work.bottom - kWindowSize.cy, kWindowSize.cx, kWindowSize.cy, nullptr,
                                         nullptr, hInstance, this);

@@ -10,8 +10,6 @@
 #include <deque>
 #include <string>
 
-constexpr wchar_t kHubWindowTitle[] = L"-Screen Hub-";
-
 class CHubWindow {
 public:
     // The journal, when the options name one, must be open already.

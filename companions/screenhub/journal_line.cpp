@@ -1,6 +1,6 @@
 #include "journal_line.h"
 
-#include "peers/hub_messages.h"
+#include "protocol/screen_hub.h"
 
 std::string JournalLine(JournalDirection direction, ULONGLONG timeMs, UINT message, WPARAM wParam, LPARAM lParam)
 {

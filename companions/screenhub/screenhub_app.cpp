@@ -1,6 +1,7 @@
 #include "screenhub_app.h"
 
 #include "hub_settings.h"
+#include "protocol/screen_hub.h"
 #include "starting_state.h"
 
 #include <shellapi.h>
@@ -57,7 +58,7 @@ BOOL CScreenHubApp::InitInstance()
         return FALSE;
     }
     // The mutex also covers two copies started at once, before either has its window.
-    if (::FindWindowW(nullptr, kHubWindowTitle))
+    if (::FindWindowW(nullptr, kScreenHubTitle))
         return FALSE;
     m_singleInstance.reset(::CreateMutexW(nullptr, FALSE, kSingleInstanceMutex));
     if (::GetLastError() == ERROR_ALREADY_EXISTS)
@@ -72,7 +73,7 @@ BOOL CScreenHubApp::InitInstance()
         }
     }
 
-    const HubState state = StartingState(*options, ReadHubSetting(L"Popbar"), ReadHubSetting(L"Display"),
+    const HubState state = StartingState(*options, ReadHubSetting(kStatusValue), ReadHubSetting(kDisplayValue),
                                          ReadBatteryPercent(*options));
     m_window.emplace(*options, state, std::move(journal));
     if (!m_window->Create(m_hInstance)) {

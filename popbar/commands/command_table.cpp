@@ -1,71 +1,96 @@
 #include "commands/command_table.h"
 
+#include "protocol/menu.h"
+#include "protocol/screen_hub.h"
+
 namespace {
 
-CommandStep Mark(UINT nID)
+// Whether a button's looks change before its command goes to Screen Hub or after it.
+enum class Looks { BeforePost, AfterPost };
+
+// What a button does besides its command and its looks.
+enum class Extra {
+    None,
+    OutsideClickOff, // the outside-click hook goes first
+    OutsideClickOn, // the hook goes first, and is armed last with the menu in front
+    OncePerDisplayChange, // nothing while the display-change latch is set; sets it
+};
+
+struct Command {
+    UINT nID;
+    WPARAM nCode;
+    LPARAM nArgument;
+    UINT nLit; // drawn selected; 0 for none
+    UINT nUnlit; // drawn not selected; 0 for none
+    Looks looks;
+    Extra extra;
+};
+
+constexpr LPARAM kNone = 0;
+
+constexpr Command kCommands[] = {
+    // id               code                argument      lit                unlit              looks
+    {ID_DARKER,         HUBCMD_DARKER,      kNone,        ID_DARKER,         0,                 Looks::BeforePost, Extra::None},
+    {ID_BRIGHTER,       HUBCMD_BRIGHTER,    kNone,        ID_BRIGHTER,       0,                 Looks::AfterPost,  Extra::None},
+    {ID_BATTERY,        HUBCMD_BATTERY,     kNone,        0,                 0,                 Looks::AfterPost,  Extra::None},
+    {ID_DISPLAYMODE,    HUBCMD_DISPLAYMODE, kNone,        0,                 0,                 Looks::AfterPost,  Extra::None},
+    {ID_SCREEN_ON,      HUBCMD_SCREEN,      SWITCH_ON,    ID_SCREEN_ON,      ID_SCREEN_OFF,     Looks::BeforePost, Extra::OutsideClickOff},
+    {ID_SCREEN_OFF,     HUBCMD_SCREEN,      SWITCH_OFF,   ID_SCREEN_OFF,     ID_SCREEN_ON,      Looks::AfterPost,  Extra::OutsideClickOn},
+    {ID_WIRED_LAN_ON,   HUBCMD_WIRED_LAN,   SWITCH_ON,    ID_WIRED_LAN_ON,   ID_WIRED_LAN_OFF,  Looks::BeforePost, Extra::None},
+    {ID_WIRED_LAN_OFF,  HUBCMD_WIRED_LAN,   SWITCH_OFF,   ID_WIRED_LAN_OFF,  ID_WIRED_LAN_ON,   Looks::BeforePost, Extra::None},
+    {ID_BLUETOOTH_ON,   HUBCMD_BLUETOOTH,   BLUETOOTH_ON, ID_BLUETOOTH_ON,   ID_BLUETOOTH_OFF,  Looks::BeforePost, Extra::None},
+    {ID_BLUETOOTH_OFF,  HUBCMD_BLUETOOTH,   BLUETOOTH_OFF, ID_BLUETOOTH_OFF, ID_BLUETOOTH_ON,   Looks::BeforePost, Extra::None},
+    {ID_WIRELESS_ON,    HUBCMD_WIRELESS,    SWITCH_ON,    ID_WIRELESS_ON,    ID_WIRELESS_OFF,   Looks::AfterPost,  Extra::None},
+    {ID_WIRELESS_OFF,   HUBCMD_WIRELESS,    SWITCH_OFF,   ID_WIRELESS_OFF,   ID_WIRELESS_ON,    Looks::AfterPost,  Extra::None},
+    {ID_RES_NORMAL,     HUBCMD_RES_NORMAL,  kNone,        0,                 0,                 Looks::AfterPost,  Extra::OncePerDisplayChange},
+    {ID_RES_HIGH,       HUBCMD_RES_HIGH,    kNone,        0,                 0,                 Looks::AfterPost,  Extra::OncePerDisplayChange},
+};
+
+void AddLooks(std::vector<CommandStep>& steps, const Command& command)
 {
-    return {CommandStepKind::MarkSelected, nID};
+    if (command.nLit)
+        steps.push_back({CommandStepKind::MarkSelected, command.nLit});
+    if (command.nUnlit)
+        steps.push_back({CommandStepKind::MarkNotSelected, command.nUnlit});
 }
 
-CommandStep Unmark(UINT nID)
+std::vector<CommandStep> StepsOf(const Command& command, bool bDisplayChangeLatch)
 {
-    return {CommandStepKind::MarkNotSelected, nID};
-}
-
-CommandStep Post(WPARAM nCode, LPARAM nArgument)
-{
-    return {CommandStepKind::PostToHub, 0, nCode, nArgument};
-}
-
-CommandStep Do(CommandStepKind kind)
-{
-    return {kind};
-}
-
-// The two display-resolution buttons ask Screen Hub once per display change.
-std::vector<CommandStep> ResolutionSteps(WPARAM nCode, bool bDisplayChangeLatch)
-{
-    if (bDisplayChangeLatch)
-        return {};
-    return {Do(CommandStepKind::SetDisplayChangeLatch), Post(nCode, 0)};
+    std::vector<CommandStep> steps;
+    switch (command.extra) {
+    case Extra::OncePerDisplayChange:
+        if (bDisplayChangeLatch)
+            return steps;
+        steps.push_back({CommandStepKind::SetDisplayChangeLatch});
+        break;
+    case Extra::OutsideClickOff:
+    case Extra::OutsideClickOn:
+        // Removed before it is armed again: two presses leave one hook.
+        steps.push_back({CommandStepKind::RemoveOutsideClickHook});
+        break;
+    case Extra::None:
+        break;
+    }
+    if (command.looks == Looks::BeforePost)
+        AddLooks(steps, command);
+    steps.push_back({CommandStepKind::PostToHub, 0, command.nCode, command.nArgument});
+    if (command.looks == Looks::AfterPost)
+        AddLooks(steps, command);
+    if (command.extra == Extra::OutsideClickOn) {
+        // Armed last, with the menu in front, so the user's next click anywhere ends the mode.
+        steps.push_back({CommandStepKind::BringMenuToFront});
+        steps.push_back({CommandStepKind::InstallOutsideClickHook});
+    }
+    return steps;
 }
 
 } // namespace
 
 std::vector<CommandStep> CommandSteps(WPARAM wParam, bool bDisplayChangeLatch)
 {
-    switch (wParam) {
-    case 100:
-        return {Mark(100), Post(8, 0)};
-    case 101:
-        return {Post(7, 0), Mark(101)};
-    case 102:
-        return {Post(2, 0)};
-    case 103:
-        return {Post(1, 0)};
-    case 104:
-        return {Do(CommandStepKind::RemoveOutsideClickHook), Mark(104), Unmark(105), Post(45, 1)};
-    case 105:
-        // The hook is armed last, with the menu in front, so the user's next click anywhere ends the mode.
-        return {Do(CommandStepKind::RemoveOutsideClickHook), Post(45, 0), Mark(105), Unmark(104),
-                Do(CommandStepKind::BringMenuToFront), Do(CommandStepKind::InstallOutsideClickHook)};
-    case 106:
-        return {Mark(106), Unmark(107), Post(43, 1)};
-    case 107:
-        return {Mark(107), Unmark(106), Post(43, 0)};
-    case 108:
-        return {Mark(108), Unmark(109), Post(47, 0)};
-    case 109:
-        return {Mark(109), Unmark(108), Post(47, 1)};
-    case 110:
-        return {Post(46, 1), Mark(110), Unmark(111)};
-    case 111:
-        return {Post(46, 0), Mark(111), Unmark(110)};
-    case 112:
-        return ResolutionSteps(17, bDisplayChangeLatch);
-    case 113:
-        return ResolutionSteps(42, bDisplayChangeLatch);
-    default:
-        return {};
+    for (const Command& command : kCommands) {
+        if (command.nID == wParam)
+            return StepsOf(command, bDisplayChangeLatch);
     }
+    return {};
 }

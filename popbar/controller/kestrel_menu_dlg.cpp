@@ -1,19 +1,20 @@
 #include "controller/kestrel_menu_dlg.h"
 
-#include "app/keyrelay_message.h"
 #include "controller/button_lookup.h"
 #include "controller/init_steps.h"
-#include "controller/menu_messages.h"
+#include "controller/auto_hide_timer.h"
 #include "controller/menu_placement.h"
 #include "handles.h"
 #include "keyhook/hook_decisions.h"
+#include "keyhook/keyrelay_message.h"
 #include "keyhook/outside_click_hook.h"
-#include "keyrelay.h"
 #include "messagebox.h"
 #include "peers/dial_keyboard.h"
-#include "peers/hub_messages.h"
 #include "peers/screen_hub.h"
 #include "popbar_resource.h"
+#include "protocol/keyrelay.h"
+#include "protocol/menu.h"
+#include "protocol/screen_hub.h"
 #include "skin/skin_loader.h"
 #include "trace/debug_trace.h"
 
@@ -334,8 +335,8 @@ void CKestrelMenuDlg::OnHubNotification(WPARAM nCode, LPARAM nArgument)
 {
     switch (nCode) {
     case HUBCMD_AVAILABILITY:
-        for (UINT nID : {112u, 113u})
-            ForEachButtonWithId(m_pButtons, nID, [&](CImageButton& button) { button.Enable(nArgument == 1); });
+        for (UINT nID : {ID_RES_NORMAL, ID_RES_HIGH})
+            ForEachButtonWithId(m_pButtons, nID, [&](CImageButton& button) { button.Enable(nArgument == AVAILABLE); });
         break;
     case HUBCMD_RELOADDISPLAY:
         ApplyDisplayMode();

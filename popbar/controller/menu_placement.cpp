@@ -1,6 +1,7 @@
 #include "menu_placement.h"
 
-#include "peers/hub_messages.h"
+#include "protocol/menu.h"
+#include "protocol/screen_hub.h"
 
 POINT OpenMenuPlace(LONG nDesktopRight, SIZE menu)
 {
@@ -15,18 +16,18 @@ POINT ParkedMenuPlace(SIZE menu)
 std::array<ButtonLook, 8> PairLooksFromStatus(DWORD nStatus)
 {
     const bool bLan = (nStatus & STATUS_WIRED_LAN_ON) != 0;
-    const bool b108 = (nStatus & STATUS_PAIR_108_ON) != 0;
-    const bool b110 = (nStatus & STATUS_PAIR_110_ON) != 0;
-    // The order the menu sets them in: for LAN and 108/109 the lit button first.
+    const bool bBluetooth = (nStatus & STATUS_BLUETOOTH_ON) != 0;
+    const bool bWireless = (nStatus & STATUS_WIRELESS_ON) != 0;
+    // The order the menu sets them in: for the wired LAN and Bluetooth the lit button first.
     return {{
-        bLan ? ButtonLook{106, true} : ButtonLook{107, true},
-        bLan ? ButtonLook{107, false} : ButtonLook{106, false},
-        b108 ? ButtonLook{108, true} : ButtonLook{109, true},
-        b108 ? ButtonLook{109, false} : ButtonLook{108, false},
-        {110, b110},
-        {111, !b110},
-        // The 104/105 pair always opens on 104: Screen Hub keeps no state for it.
-        {104, true},
-        {105, false},
+        bLan ? ButtonLook{ID_WIRED_LAN_ON, true} : ButtonLook{ID_WIRED_LAN_OFF, true},
+        bLan ? ButtonLook{ID_WIRED_LAN_OFF, false} : ButtonLook{ID_WIRED_LAN_ON, false},
+        bBluetooth ? ButtonLook{ID_BLUETOOTH_ON, true} : ButtonLook{ID_BLUETOOTH_OFF, true},
+        bBluetooth ? ButtonLook{ID_BLUETOOTH_OFF, false} : ButtonLook{ID_BLUETOOTH_ON, false},
+        {ID_WIRELESS_ON, bWireless},
+        {ID_WIRELESS_OFF, !bWireless},
+        // The screen pair always opens on ON: Screen Hub keeps no state for it.
+        {ID_SCREEN_ON, true},
+        {ID_SCREEN_OFF, false},
     }};
 }

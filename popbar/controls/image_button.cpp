@@ -1,6 +1,7 @@
 #include "controls/image_button.h"
 
 #include "handles.h"
+#include "protocol/menu.h"
 #include "skin/skin_loader.h"
 #include "windowclass.h"
 
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"KESTREL_MENU_BUTTON_CLASS";
 constexpr wchar_t kWindowName[] = L"KESTREL_MENU Button";
 // WS_CHILD with the owner-draw value in the class bits, which this class gives no meaning.
 constexpr DWORD kButtonStyle = 0x4000000B;
@@ -25,7 +25,7 @@ void RegisterButtonClass(HINSTANCE hInstance, WNDPROC pfnWndProc)
     wc.hIcon = ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
     wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
-    wc.lpszClassName = kClassName;
+    wc.lpszClassName = kMenuButtonClass;
     // A refusal leaves creation to succeed or fail on its own.
     RegisterClassOnce(wc);
 }
@@ -99,7 +99,7 @@ HRESULT CImageButton::Create(int x, int y, int nWidth, int nHeight, UINT nID, HW
     m_bEnabled = TRUE;
     m_nState = STATE_NORMAL;
 
-    HWND hWnd = ::CreateWindowExW(0, kClassName, kWindowName, kButtonStyle, x, y, nWidth, nHeight, hWndParent,
+    HWND hWnd = ::CreateWindowExW(0, kMenuButtonClass, kWindowName, kButtonStyle, x, y, nWidth, nHeight, hWndParent,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), hInstance, nullptr);
     m_hWnd = hWnd;
     if (!hWnd)

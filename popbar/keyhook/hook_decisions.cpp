@@ -1,20 +1,15 @@
 #include "keyhook/hook_decisions.h"
 
-namespace {
-
-constexpr BYTE kMenuKeyScanCode = 0x54;
-constexpr BYTE kDialKeyboardScanCode = 0x78;
-
-} // namespace
+#include "protocol/keyrelay.h"
 
 KeyReportAction KeyReportActionFor(DWORD nScanCode, DWORD nFlags)
 {
     if (!(nFlags & LLKHF_UP) || !(nFlags & LLKHF_EXTENDED))
         return KeyReportAction::None;
-    switch (static_cast<BYTE>(nScanCode & 0xFF)) {
+    switch (nScanCode & 0xFF) {
     case kMenuKeyScanCode:
         return KeyReportAction::MenuKey;
-    case kDialKeyboardScanCode:
+    case kDialKeyScanCode:
         return KeyReportAction::DialKeyboardKey;
     default:
         return KeyReportAction::None;

@@ -1,16 +1,10 @@
 #include "keyhook/outside_click_hook.h"
 
 #include "keyhook/hook_decisions.h"
+#include "protocol/menu.h"
 
 HWND g_hWndMenu = nullptr;
 HHOOK g_hMouseHook = nullptr;
-
-namespace {
-
-// The command that the click becomes: the one that also disarms the hook.
-constexpr WPARAM kOutsideClickCommand = 104;
-
-} // namespace
 
 int InstallOutsideClickHook()
 {
@@ -36,7 +30,8 @@ LRESULT CALLBACK OutsideClickProc(int nCode, WPARAM wParam, LPARAM lParam)
         return 0;
     switch (OutsideClickActionFor(nCode, wParam)) {
     case OutsideClickAction::SwallowAndCommand:
-        ::PostMessageW(g_hWndMenu, WM_COMMAND, kOutsideClickCommand, 0);
+        // Screen on: the command that also disarms the hook.
+        ::PostMessageW(g_hWndMenu, WM_COMMAND, ID_SCREEN_ON, 0);
         return 1;
     case OutsideClickAction::Swallow:
         return 1;

@@ -1,5 +1,7 @@
 #include "menu/menu_layout.h"
 
+#include "protocol/menu.h"
+
 namespace {
 
 constexpr WORD kPairLeft[6] = {2111, 2119, 2112, 2123, 2126, 2132};
@@ -20,23 +22,23 @@ constexpr ButtonSlot PairRight(UINT nID, int nRow)
 } // namespace
 
 const ButtonSlot kButtonTable[kButtonCount] = {
-    {103, 0, false, ImageForm::FourIds, {2159, 2158, 2160, 2159}, 0, true},
-    {103, 0, false, ImageForm::FourIds, {2170, 2171, 2169, 2170}, 0, false},
-    {103, 0, false, ImageForm::FourIds, {2083, 2085, 2084, 2083}, 0, false},
-    {103, 0, false, ImageForm::FourIds, {2094, 2099, 2096, 2094}, 0, false},
-    {100, 1, false, ImageForm::SixIds, {2134, 2145, 2140, 2127, 2141, 2136}, 0, true},
-    {101, 1, true, ImageForm::SixIds, {2135, 2148, 2142, 2129, 2139, 2133}, 0, true},
-    PairLeft(104, 2),
-    PairRight(105, 2),
-    {112, 3, false, ImageForm::FourIds, {2114, 2121, 2117, 2125}, 0, true},
-    {113, 3, true, ImageForm::FourIds, {2115, 2122, 2118, 2128}, 0, true},
-    PairLeft(108, 4),
-    PairRight(109, 4),
-    PairLeft(110, 5),
-    PairRight(111, 5),
-    PairLeft(106, 6),
-    PairRight(107, 6),
-    {102, 7, false, ImageForm::SixIdsAndGlyphs, {2162, 2161, 2163, 2086, 2088, 2093}, 2200, true},
+    {ID_DISPLAYMODE, 0, false, ImageForm::FourIds, {2159, 2158, 2160, 2159}, 0, true},
+    {ID_DISPLAYMODE, 0, false, ImageForm::FourIds, {2170, 2171, 2169, 2170}, 0, false},
+    {ID_DISPLAYMODE, 0, false, ImageForm::FourIds, {2083, 2085, 2084, 2083}, 0, false},
+    {ID_DISPLAYMODE, 0, false, ImageForm::FourIds, {2094, 2099, 2096, 2094}, 0, false},
+    {ID_DARKER, 1, false, ImageForm::SixIds, {2134, 2145, 2140, 2127, 2141, 2136}, 0, true},
+    {ID_BRIGHTER, 1, true, ImageForm::SixIds, {2135, 2148, 2142, 2129, 2139, 2133}, 0, true},
+    PairLeft(ID_SCREEN_ON, 2),
+    PairRight(ID_SCREEN_OFF, 2),
+    {ID_RES_NORMAL, 3, false, ImageForm::FourIds, {2114, 2121, 2117, 2125}, 0, true},
+    {ID_RES_HIGH, 3, true, ImageForm::FourIds, {2115, 2122, 2118, 2128}, 0, true},
+    PairLeft(ID_BLUETOOTH_ON, 4),
+    PairRight(ID_BLUETOOTH_OFF, 4),
+    PairLeft(ID_WIRELESS_ON, 5),
+    PairRight(ID_WIRELESS_OFF, 5),
+    PairLeft(ID_WIRED_LAN_ON, 6),
+    PairRight(ID_WIRED_LAN_OFF, 6),
+    {ID_BATTERY, 7, false, ImageForm::SixIdsAndGlyphs, {2162, 2161, 2163, 2086, 2088, 2093}, 2200, true},
 };
 
 const int kLoadOrder[kButtonCount] = {4, 5, 14, 15, 10, 11, 6, 7, 12, 13, 16, 0, 1, 2, 3, 8, 9};

@@ -2,6 +2,7 @@
 
 #include "handles.h"
 #include "peers/dial_keyboard_toggle.h"
+#include "protocol/dial_keyboard.h"
 
 #include <windows.h>
 #include <psapi.h>

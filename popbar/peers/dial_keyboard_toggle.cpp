@@ -1,11 +1,11 @@
 #include "peers/dial_keyboard_toggle.h"
 
+#include "protocol/dial_keyboard.h"
+
 #include <algorithm>
 
 namespace {
 
-constexpr wchar_t kKeyboardProgram[] = L"Microsoft Touch Pack\\DialKeys\\DialKeys.exe";
-constexpr wchar_t kShowHideProgram[] = L"Microsoft Touch Pack\\DialKeys\\showHide.exe";
 // The shell's answer when the file does not exist: Touch Pack is not installed.
 constexpr INT_PTR kFileNotFound = 2;
 // Gives a keyboard just started time to come up before the next key report is handled.
@@ -18,7 +18,7 @@ constexpr DWORD kReadyWaitMs = 5000;
 
 std::optional<DialKeyboardPaths> DialKeyboardPathsUnder(const std::wstring& programFolder)
 {
-    DialKeyboardPaths paths{programFolder + L"\\" + kKeyboardProgram, programFolder + L"\\" + kShowHideProgram};
+    DialKeyboardPaths paths{programFolder + L"\\" + kDialKeysProgram, programFolder + L"\\" + kShowHideProgram};
     if (std::max(paths.keyboard.size(), paths.showHide.size()) >= MAX_PATH)
         return std::nullopt;
     return paths;

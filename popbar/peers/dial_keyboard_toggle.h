@@ -9,9 +9,6 @@
 #include <string>
 #include <vector>
 
-// The base name of the dial keyboard's program, as its process shows it.
-inline constexpr wchar_t kDialKeysName[] = L"DialKeys.exe";
-
 struct DialKeyboardPaths {
     std::wstring keyboard;
     std::wstring showHide;

@@ -1,7 +1,7 @@
 #include "screen_hub.h"
 
 #include "handles.h"
-#include "hub_messages.h"
+#include "protocol/screen_hub.h"
 #include "peers/display_mode.h"
 #include "peers/screen_hub_path.h"
 
@@ -13,8 +13,6 @@ HWND g_hWndScreenHub = nullptr;
 
 namespace {
 
-constexpr wchar_t kScreenHubTitle[] = L"-Screen Hub-";
-constexpr wchar_t kSettingsKey[] = L"Software\\Corvale\\ScreenHub\\Settings";
 constexpr UINT kStatusTimeoutMs = 3000;
 
 // A 4-byte value of the settings key; its stored type is not looked at.
@@ -28,7 +26,7 @@ bool ReadSetting(HKEY hKey, const wchar_t* pszName, DWORD& value)
 fw::unique_hkey OpenSettings()
 {
     fw::unique_hkey key;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kHubSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
         key.reset();
     return key;
 }
@@ -64,7 +62,7 @@ DWORD QueryMenuStatus()
 
     DWORD status = 0;
     const fw::unique_hkey key = OpenSettings();
-    if (!key || !ReadSetting(key.get(), L"Popbar", status))
+    if (!key || !ReadSetting(key.get(), kStatusValue, status))
         return 0;
     return status;
 }
@@ -73,7 +71,7 @@ void ApplyDisplayMode(CImageButton* const (&pButtons)[kButtonCount], HWND hWndMe
 {
     if (const fw::unique_hkey key = OpenSettings()) {
         DWORD display = 0;
-        if (ReadSetting(key.get(), L"Display", display)) {
+        if (ReadSetting(key.get(), kDisplayValue, display)) {
             const int shown = DisplayFaceSlot(display);
             for (int slot = 0; slot < 4; ++slot)
                 pButtons[slot]->Show(slot == shown ? SW_SHOW : SW_HIDE);

@@ -1,9 +1,11 @@
 #include "screen_hub_path.h"
 
+#include "protocol/screen_hub.h"
+
 std::optional<std::wstring> ScreenHubPathFrom(const std::wstring& ownPath)
 {
-    static const std::wstring from = L"Popbar\\Popbar.exe";
-    static const std::wstring to = L"Swift Screen Hub\\ScreenHub.exe";
+    static const std::wstring from = kPopbarPathPart;
+    static const std::wstring to = kScreenHubPathPart;
     std::wstring path = ownPath;
     bool replaced = false;
     for (auto at = path.find(from); at != std::wstring::npos; at = path.find(from, at + to.size())) {

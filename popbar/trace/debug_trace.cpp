@@ -1,6 +1,6 @@
 #include "debug_trace.h"
 
-#include "debug_viewer.h"
+#include "protocol/debug_viewer.h"
 #include "trace_record.h"
 
 #include <cstdarg>

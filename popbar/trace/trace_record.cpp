@@ -1,6 +1,6 @@
 #include "trace_record.h"
 
-#include "debug_viewer.h"
+#include "protocol/debug_viewer.h"
 
 COPYDATASTRUCT MakeTraceRecord(const wchar_t* pszText)
 {

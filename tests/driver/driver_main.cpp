@@ -19,6 +19,7 @@
 #include "hub_journal.h"
 #include "menu_view.h"
 #include "popbar_menu.h"
+#include "protocol/screen_hub.h"
 #include "wait.h"
 #include "x_input.h"
 
@@ -127,8 +128,7 @@ int ClickPopbarButton(const wchar_t* pszID)
 
 int WaitForHubCommand(const wchar_t* pszJournal, const wchar_t* pszCode, const wchar_t* pszArgument)
 {
-    constexpr UINT kHubCommandMessage = 2225; // MSG_HUBCMD
-    const auto match = driver::HubEntry(driver::HubDirection::In, kHubCommandMessage, std::wcstoul(pszCode, nullptr, 10),
+    const auto match = driver::HubEntry(driver::HubDirection::In, MSG_HUBCMD, std::wcstoul(pszCode, nullptr, 10),
                                         std::wcstol(pszArgument, nullptr, 10));
     const bool bSeen = driver::WaitUntil([&] {
         for (const driver::HubJournalEntry& entry : driver::ParseHubJournal(driver::ReadWholeFile(pszJournal))) {

@@ -9,7 +9,7 @@
 //
 //   driver::HubJournal journal;   // a fresh file in the temp folder
 //   hub.Start(screenHubExe, journal.Switch() + L" --status 0x11");
-//   auto entry = journal.WaitFor(driver::HubEntry(driver::HubDirection::Out, 2225, 24));
+//   auto entry = journal.WaitFor(driver::HubEntry(driver::HubDirection::Out, MSG_HUBCMD, HUBCMD_AVAILABILITY));
 #include <windows.h>
 
 #include <functional>

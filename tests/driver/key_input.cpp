@@ -4,11 +4,11 @@
 
 namespace driver {
 
-INPUT ExtendedScanCode(WORD nScanCode, bool bUp)
+INPUT ExtendedScanCode(DWORD nScanCode, bool bUp)
 {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wScan = nScanCode;
+    input.ki.wScan = static_cast<WORD>(nScanCode);
     input.ki.dwFlags = KEYEVENTF_SCANCODE | KEYEVENTF_EXTENDEDKEY | (bUp ? KEYEVENTF_KEYUP : 0);
     return input;
 }

@@ -8,7 +8,7 @@ namespace driver {
 
 // A key by its scan code with the extended flag: how the laptop's own keys are made here, since no
 // X key arrives with their scan codes.
-INPUT ExtendedScanCode(WORD nScanCode, bool bUp);
+INPUT ExtendedScanCode(DWORD nScanCode, bool bUp);
 // An ordinary key by its virtual-key code.
 INPUT VirtualKey(WORD nVirtualKey, bool bUp);
 // A press and its release.

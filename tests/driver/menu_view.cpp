@@ -1,5 +1,7 @@
 #include "menu_view.h"
 
+#include "protocol/menu.h"
+
 #include "wait.h"
 #include "window_query.h"
 #include "x_input.h"
@@ -31,7 +33,7 @@ HWND WaitForOpenMenu(DWORD nTimeoutMs)
     HWND hWndMenu = nullptr;
     WaitUntil(
         [&] {
-            for (HWND hWnd : TopLevelWindows(0, L"KESTREL_MENU")) {
+            for (HWND hWnd : TopLevelWindows(0, kMenuWindowClass)) {
                 if (::IsWindowVisible(hWnd)) {
                     hWndMenu = hWnd;
                     return true;

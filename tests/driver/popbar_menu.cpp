@@ -16,7 +16,7 @@ HWND WaitForReadyMenu(DWORD nProcessId, const std::function<void(HWND)>& watch, 
     // The KeyRelay registration comes late in the menu's initialisation.
     const bool bRegistered = WaitUntil(
         [&] {
-            const auto windows = TopLevelWindows(nProcessId, L"KESTREL_MENU");
+            const auto windows = TopLevelWindows(nProcessId, kMenuWindowClass);
             hWndMenu = windows.empty() ? nullptr : windows.front();
             if (hWndMenu && watch)
                 watch(hWndMenu);
@@ -44,7 +44,7 @@ HWND WaitForReadyMenu(DWORD nProcessId, const std::function<void(HWND)>& watch, 
 bool OpenMenu(HWND hWndMenu, DWORD nTimeoutMs)
 {
     DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutW(hWndMenu, kMenuKeyMessage, kMenuKeyWParam, kMenuKeyLParam, SMTO_ABORTIFHUNG,
+    if (!::SendMessageTimeoutW(hWndMenu, MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED, SMTO_ABORTIFHUNG,
                                nTimeoutMs, &result))
         return false;
     return WaitUntil([&] { return ::IsWindowVisible(hWndMenu) == TRUE; }, nTimeoutMs);

@@ -1,16 +1,13 @@
 #pragma once
 // Popbar's menu window as KeyRelay drives it: found once Popbar has finished starting, opened by the
 // menu-key message.
+#include "protocol/menu.h"
+
 #include <windows.h>
 
 #include <functional>
 
 namespace driver {
-
-constexpr UINT kMenuKeyMessage = 2326; // MSG_MENUBTN
-constexpr WPARAM kMenuKeyWParam = 1;
-constexpr LPARAM kMenuKeyLParam = 2;
-constexpr UINT kHideMenuMessage = 2524; // MSG_HIDEMENU
 
 // The menu window of a running Popbar (of this process id, or of any with 0) once its start-up is
 // over: registered with KeyRelay and hidden again. Null when none got there in time. While it waits,

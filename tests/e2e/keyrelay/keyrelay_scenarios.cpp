@@ -6,6 +6,7 @@
 #include "report_owner.h"
 
 #include "environment.h"
+#include "protocol/keyrelay.h"
 #include "registry.h"
 #include "wait.h"
 #include "window_query.h"
@@ -21,8 +22,6 @@ using driver::VirtualKey;
 
 namespace {
 
-constexpr WORD kMenuScan = 0x54;
-constexpr WORD kDialScan = 0x78;
 constexpr DWORD kExtendedUp = LLKHF_EXTENDED | LLKHF_UP;
 constexpr char kSettingsKey[] = "Software\\Corvale\\KeyRelay";
 
@@ -54,10 +53,10 @@ std::vector<Seen> SeenReports(const CReportOwner& owner)
 std::vector<Seen> BothLaptopKeysInjected()
 {
     const DWORD injected = LLKHF_INJECTED;
-    return {{WM_KEYDOWN, kMenuScan, LLKHF_EXTENDED | injected},
-            {WM_KEYUP, kMenuScan, kExtendedUp | injected},
-            {WM_KEYDOWN, kDialScan, LLKHF_EXTENDED | injected},
-            {WM_KEYUP, kDialScan, kExtendedUp | injected}};
+    return {{WM_KEYDOWN, kMenuKeyScanCode, LLKHF_EXTENDED | injected},
+            {WM_KEYUP, kMenuKeyScanCode, kExtendedUp | injected},
+            {WM_KEYDOWN, kDialKeyScanCode, LLKHF_EXTENDED | injected},
+            {WM_KEYUP, kDialKeyScanCode, kExtendedUp | injected}};
 }
 
 std::vector<INPUT> Keys(std::initializer_list<std::vector<INPUT>> strokes)
@@ -111,7 +110,7 @@ TEST_F(KeyRelay, ResultsOfRegisteringAndReleasingAndTheOwnersMark)
 TEST_F(KeyRelay, LaptopKeysMadeWithSendInputAreSentToTheOwnerFromAnotherThreadWithTheirRecords)
 {
     ASSERT_TRUE(Register(m_owner));
-    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(ExtendedScanCode(kDialScan, false))})));
+    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuKeyScanCode, false)), Stroke(ExtendedScanCode(kDialKeyScanCode, false))})));
     ASSERT_TRUE(m_owner.WaitForReports(4));
 
     EXPECT_EQ(SeenReports(m_owner), BothLaptopKeysInjected());
@@ -134,7 +133,7 @@ TEST_F(KeyRelay, MenuStandInPressedThroughXArrivesAsTheMenuKeyAndIsSwallowed)
     ASSERT_TRUE(m_owner.WaitForReports(2));
     ASSERT_TRUE(m_target.WaitForKeyDown('A')) << "keys that are not reported pass on";
 
-    const std::vector<Seen> expected = {{WM_KEYDOWN, kMenuScan, LLKHF_EXTENDED}, {WM_KEYUP, kMenuScan, kExtendedUp}};
+    const std::vector<Seen> expected = {{WM_KEYDOWN, kMenuKeyScanCode, LLKHF_EXTENDED}, {WM_KEYUP, kMenuKeyScanCode, kExtendedUp}};
     EXPECT_EQ(SeenReports(m_owner), expected) << "a person's key, not injected";
     EXPECT_EQ(m_owner.Reports()[0].vkCode, DWORD{VK_PAUSE});
     EXPECT_FALSE(m_target.HasSeenKeyDown(VK_PAUSE)) << "the stand-in is swallowed";
@@ -152,10 +151,10 @@ TEST_F(KeyRelay, StandInsComeFromTheRegistryAndTheEnvironmentBeatsIt)
     ASSERT_TRUE(m_owner.WaitForReports(4));
     ASSERT_TRUE(m_target.WaitForKeyDown(VK_PAUSE)) << "the default is replaced, so Pause passes on";
 
-    const std::vector<Seen> expected = {{WM_KEYDOWN, kMenuScan, LLKHF_EXTENDED},
-                                        {WM_KEYUP, kMenuScan, kExtendedUp},
-                                        {WM_KEYDOWN, kDialScan, LLKHF_EXTENDED},
-                                        {WM_KEYUP, kDialScan, kExtendedUp}};
+    const std::vector<Seen> expected = {{WM_KEYDOWN, kMenuKeyScanCode, LLKHF_EXTENDED},
+                                        {WM_KEYUP, kMenuKeyScanCode, kExtendedUp},
+                                        {WM_KEYDOWN, kDialKeyScanCode, LLKHF_EXTENDED},
+                                        {WM_KEYUP, kDialKeyScanCode, kExtendedUp}};
     EXPECT_EQ(SeenReports(m_owner), expected) << "F9 from the registry, F10 from the environment";
     EXPECT_TRUE(m_target.HasSeenKeyDown(VK_F11)) << "the registry's dial key lost to the environment's";
     EXPECT_FALSE(m_target.HasSeenKeyDown(VK_F9));
@@ -176,11 +175,11 @@ TEST_F(KeyRelay, WhileTheOwnerIsHeldUpKeysStillReachTheirWindowAndItsReportsFoll
             return;
         const ULONGLONG start = ::GetTickCount64();
         bPassedWhileHeld = m_target.WaitForKeyDown('B', 3000);
-        Send(Keys({Stroke(ExtendedScanCode(kDialScan, false)), Stroke(VirtualKey('C', false))}));
+        Send(Keys({Stroke(ExtendedScanCode(kDialKeyScanCode, false)), Stroke(VirtualKey('C', false))}));
         bLaterKeysHooked = m_target.WaitForKeyDown('C', 3000);
         nHeldMs = ::GetTickCount64() - start;
     });
-    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(VirtualKey('B', false))})));
+    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuKeyScanCode, false)), Stroke(VirtualKey('B', false))})));
     ASSERT_TRUE(m_owner.WaitForReports(4));
     std::printf("owner held up for %llu ms\n", nHeldMs);
 
@@ -189,32 +188,32 @@ TEST_F(KeyRelay, WhileTheOwnerIsHeldUpKeysStillReachTheirWindowAndItsReportsFoll
     EXPECT_EQ(SeenReports(m_owner), BothLaptopKeysInjected());
 
     // The hook is still in place afterwards.
-    ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kMenuScan, false))));
+    ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kMenuKeyScanCode, false))));
     EXPECT_TRUE(m_owner.WaitForReports(6));
 }
 
 TEST_F(KeyRelay, NothingIsReportedAfterUnhookAndAReplacedOwnerGetsNothingMore)
 {
     ASSERT_TRUE(Register(m_owner));
-    ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kMenuScan, false))));
+    ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kMenuKeyScanCode, false))));
     ASSERT_TRUE(m_owner.WaitForReports(2));
     ASSERT_EQ(m_library.SetUnhook(), 1);
 
     // Keys made after the release; a later owner's first report shows that they went through the hooks.
-    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(VirtualKey('D', false))})));
+    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuKeyScanCode, false)), Stroke(VirtualKey('D', false))})));
     ASSERT_TRUE(m_target.WaitForKeyDown('D'));
     CReportOwner later;
     ASSERT_TRUE(Register(later));
-    ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kDialScan, false))));
+    ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kDialKeyScanCode, false))));
     ASSERT_TRUE(later.WaitForReports(2));
     EXPECT_EQ(m_owner.Reports().size(), 2u) << "nothing after KbdHkSetUnhook";
-    EXPECT_EQ(later.Reports()[0].scanCode, DWORD{kDialScan}) << "nothing from before the registration";
+    EXPECT_EQ(later.Reports()[0].scanCode, DWORD{kDialKeyScanCode}) << "nothing from before the registration";
 
     // Registering another owner replaces this one.
     CReportOwner replacement;
     ASSERT_TRUE(Register(replacement));
     EXPECT_EQ(::GetPropW(later.Window(), L"KeyRelay.Message"), nullptr);
-    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(ExtendedScanCode(kDialScan, false))})));
+    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuKeyScanCode, false)), Stroke(ExtendedScanCode(kDialKeyScanCode, false))})));
     ASSERT_TRUE(replacement.WaitForReports(4));
     EXPECT_EQ(later.Reports().size(), 2u) << "the replaced owner gets nothing more";
 }
@@ -225,12 +224,12 @@ TEST_F(KeyRelay, UnhookFromTheOwnersThreadWhileAReportIsOnItsWayReturnsAndNothin
     // library. A report already sent to it is handled inside KbdHkSetUnhook (waiting for the sender
     // without doing so would never end); the queued release is never reported.
     ASSERT_TRUE(Register(m_owner));
-    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(VirtualKey('E', false))})));
+    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuKeyScanCode, false)), Stroke(VirtualKey('E', false))})));
     ASSERT_TRUE(m_target.WaitForKeyDown('E')) << "both laptop-key events went through the hook";
     ASSERT_TRUE(m_owner.Reports().empty());
 
     EXPECT_EQ(m_library.SetUnhook(), 1);
-    const std::vector<Seen> atMostThePress = {{WM_KEYDOWN, kMenuScan, LLKHF_EXTENDED | LLKHF_INJECTED}};
+    const std::vector<Seen> atMostThePress = {{WM_KEYDOWN, kMenuKeyScanCode, LLKHF_EXTENDED | LLKHF_INJECTED}};
     const std::vector<Seen> handled = SeenReports(m_owner);
     if (!handled.empty()) {
         EXPECT_EQ(handled, atMostThePress);
@@ -254,12 +253,12 @@ TEST_F(KeyRelay, UnhookFromInsideAReportsHandlerReturnsAndNothingComesAfter)
         nUnhooked = m_library.SetUnhook();
         nUnhookMs = ::GetTickCount64() - start;
     });
-    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(ExtendedScanCode(kDialScan, false))})));
+    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuKeyScanCode, false)), Stroke(ExtendedScanCode(kDialKeyScanCode, false))})));
     ASSERT_TRUE(m_owner.WaitForReports(1));
     std::printf("KbdHkSetUnhook inside the handler took %llu ms\n", nUnhookMs);
     EXPECT_EQ(nUnhooked, 1);
 
-    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuScan, false)), Stroke(VirtualKey('F', false))})));
+    ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuKeyScanCode, false)), Stroke(VirtualKey('F', false))})));
     ASSERT_TRUE(m_target.WaitForKeyDown('F'));
     driver::PumpMessages();
     EXPECT_EQ(m_owner.Reports().size(), 1u) << "nothing after KbdHkSetUnhook";
@@ -267,6 +266,6 @@ TEST_F(KeyRelay, UnhookFromInsideAReportsHandlerReturnsAndNothingComesAfter)
     // The library works on for a new owner.
     CReportOwner later;
     ASSERT_TRUE(Register(later));
-    ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kMenuScan, false))));
+    ASSERT_TRUE(Send(Stroke(ExtendedScanCode(kMenuKeyScanCode, false))));
     EXPECT_TRUE(later.WaitForReports(2));
 }

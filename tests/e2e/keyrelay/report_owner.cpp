@@ -1,5 +1,7 @@
 #include "report_owner.h"
 
+#include "protocol/keyrelay.h"
+
 #include "wait.h"
 #include "windowclass.h"
 
@@ -13,7 +15,7 @@ constexpr wchar_t kOwnerClass[] = L"KEYRELAY_TEST_OWNER";
 
 UINT CReportOwner::Message()
 {
-    static const UINT s_nMessage = ::RegisterWindowMessageW(L"KeyRelay");
+    static const UINT s_nMessage = ::RegisterWindowMessageW(kKeyRelayMessageName);
     return s_nMessage;
 }
 

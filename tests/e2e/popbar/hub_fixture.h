@@ -15,10 +15,6 @@
 
 namespace popbar_e2e {
 
-inline constexpr char kSettingsKey[] = "Software\\Corvale\\ScreenHub\\Settings";
-inline constexpr UINT MSG_MENUOPENED = 54;
-inline constexpr UINT MSG_MENUKEYAGAIN = 55;
-
 class PopbarWithScreenHub : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(EndScreenHub()); }
@@ -32,7 +28,7 @@ protected:
     void Start(const std::wstring& hubSwitches)
     {
         ASSERT_TRUE(hub.Start(InstalledScreenHub(), journal.Switch() + L" " + hubSwitches));
-        ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, L"-Screen Hub-") != nullptr; }));
+        ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kScreenHubTitle) != nullptr; }));
         ASSERT_TRUE(popbar.Start(InstalledPopbar()));
     }
     void OpenMenu()
@@ -51,8 +47,8 @@ protected:
     HWND VisibleDisplayFace() const { return driver::VisibleMenuButton(popbar.Menu(), 103); }
 
     // The settings come back as they were.
-    driver::ScopedValue savedStatus{HKEY_CURRENT_USER, kSettingsKey, "Popbar", std::nullopt};
-    driver::ScopedValue savedDisplay{HKEY_CURRENT_USER, kSettingsKey, "Display", std::nullopt};
+    driver::ScopedValue savedStatus{HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA, std::nullopt};
+    driver::ScopedValue savedDisplay{HKEY_CURRENT_USER, kHubSettingsKeyA, kDisplayValueA, std::nullopt};
     driver::HubJournal journal;
     driver::ChildProcess hub;
     PopbarProcess popbar;

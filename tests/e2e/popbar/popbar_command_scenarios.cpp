@@ -89,7 +89,7 @@ TEST_F(PopbarButtons, ScreenOffArmsTheOutsideClickWhichIsSwallowedAndSwitchesThe
     OpenMenu();
     ASSERT_TRUE(RowShows(kScreenRow, true, false)) << "the menu opens with the screen on";
 
-    ASSERT_TRUE(Press(105));
+    ASSERT_TRUE(Press(ID_SCREEN_OFF));
     ASSERT_TRUE(RowShows(kScreenRow, false, true)) << "OFF pressed";
 
     // Right clicks pass the armed hook.
@@ -112,16 +112,16 @@ TEST_F(PopbarButtons, ScreenOffArmsTheOutsideClickWhichIsSwallowedAndSwitchesThe
 TEST_F(PopbarButtons, ClickOnAMenuButtonWhileArmedIsTheOutsideClickNotTheButton)
 {
     OpenMenu();
-    ASSERT_TRUE(Press(105));
+    ASSERT_TRUE(Press(ID_SCREEN_OFF));
     ASSERT_TRUE(RowShows(kScreenRow, false, true));
     ASSERT_TRUE(RowShows(kWiredLanRow, false, true)) << "status 0: wired LAN off";
 
     // Wired LAN ON clicked while the mode is armed: only the screen comes back on.
-    ASSERT_TRUE(Press(106));
+    ASSERT_TRUE(Press(ID_WIRED_LAN_ON));
     EXPECT_TRUE(RowShows(kScreenRow, true, false));
     EXPECT_TRUE(RowShows(kWiredLanRow, false, true)) << "the button under the click got nothing";
 
     // Disarmed now: the same click is the button's own.
-    ASSERT_TRUE(Press(106));
+    ASSERT_TRUE(Press(ID_WIRED_LAN_ON));
     EXPECT_TRUE(RowShows(kWiredLanRow, true, false));
 }

@@ -17,9 +17,6 @@ using namespace popbar_e2e;
 
 namespace {
 
-constexpr WORD kMenuKeyScanCode = 0x54;
-constexpr WORD kDialKeyScanCode = 0x78;
-
 class PopbarDialKey : public testing::Test {
 protected:
     void SetUp() override
@@ -32,7 +29,7 @@ protected:
         popbar.Process().Terminate();
         EXPECT_TRUE(driver::EndDialKeyboards());
     }
-    static bool PressKey(WORD nScanCode) { return driver::Send(driver::Stroke(driver::ExtendedScanCode(nScanCode, false))); }
+    static bool PressKey(DWORD nScanCode) { return driver::Send(driver::Stroke(driver::ExtendedScanCode(nScanCode, false))); }
     // The menu key through KeyRelay behind the reports before it: once the menu shows, Popbar has
     // handled them all.
     bool MenuKeyShowsTheMenu()

@@ -17,10 +17,10 @@ TEST_F(PopbarWithScreenHub, LooksOnOpeningFollowTheStatusWordAndItsDismissBitHid
 {
     // Dismiss allowed, wired LAN on, bluetooth off, wireless on.
     Start(L"--status 0x10011 --battery 42");
-    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1))) << "the availability answer";
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_AVAILABILITY, AVAILABLE))) << "the availability answer";
     OpenMenu();
     EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::In, MSG_MENUOPENED, 0, 0)));
-    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, 19)), 1u) << "one status query per press";
+    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_QUERYSTATUS)), 1u) << "one status query per press";
     EXPECT_TRUE(RowShows(menu, kWiredLanRow, true, false));
     EXPECT_TRUE(RowShows(menu, kBluetoothRow, false, true));
     EXPECT_TRUE(RowShows(menu, kWirelessRow, true, false));
@@ -34,7 +34,7 @@ TEST_F(PopbarWithScreenHub, LooksOnOpeningFollowTheStatusWordAndItsDismissBitHid
 TEST_F(PopbarWithScreenHub, EveryButtonPostsItsCodeAndArgumentAndShowsTheChoice)
 {
     Start(L"--status 0 --display 1 --battery 50");
-    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1)));
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_AVAILABILITY, AVAILABLE)));
     OpenMenu();
 
     const struct {
@@ -44,10 +44,16 @@ TEST_F(PopbarWithScreenHub, EveryButtonPostsItsCodeAndArgumentAndShowsTheChoice)
         WPARAM code;
         LPARAM argument;
     } presses[] = {
-        {100, kBrightnessRow, 0, 8, 0}, {101, kBrightnessRow, 1, 7, 0}, {102, kBatteryRow, 0, 2, 0},
-        {106, kWiredLanRow, 0, 43, 1},  {107, kWiredLanRow, 1, 43, 0},  {108, kBluetoothRow, 0, 47, 0},
-        {109, kBluetoothRow, 1, 47, 1}, {110, kWirelessRow, 0, 46, 1},  {111, kWirelessRow, 1, 46, 0},
-        {104, kScreenRow, 0, 45, 1},
+        {ID_DARKER, kBrightnessRow, 0, HUBCMD_DARKER, 0},
+        {ID_BRIGHTER, kBrightnessRow, 1, HUBCMD_BRIGHTER, 0},
+        {ID_BATTERY, kBatteryRow, 0, HUBCMD_BATTERY, 0},
+        {ID_WIRED_LAN_ON, kWiredLanRow, 0, HUBCMD_WIRED_LAN, SWITCH_ON},
+        {ID_WIRED_LAN_OFF, kWiredLanRow, 1, HUBCMD_WIRED_LAN, SWITCH_OFF},
+        {ID_BLUETOOTH_ON, kBluetoothRow, 0, HUBCMD_BLUETOOTH, BLUETOOTH_ON},
+        {ID_BLUETOOTH_OFF, kBluetoothRow, 1, HUBCMD_BLUETOOTH, BLUETOOTH_OFF},
+        {ID_WIRELESS_ON, kWirelessRow, 0, HUBCMD_WIRELESS, SWITCH_ON},
+        {ID_WIRELESS_OFF, kWirelessRow, 1, HUBCMD_WIRELESS, SWITCH_OFF},
+        {ID_SCREEN_ON, kScreenRow, 0, HUBCMD_SCREEN, SWITCH_ON},
     };
     for (const auto& press : presses) {
         ASSERT_TRUE(Press(press.id));
@@ -63,17 +69,17 @@ TEST_F(PopbarWithScreenHub, EveryButtonPostsItsCodeAndArgumentAndShowsTheChoice)
     // The display-mode face: Screen Hub steps its mode and tells the menu, which shows the next face.
     const HWND hFirst = VisibleDisplayFace();
     ASSERT_TRUE(hFirst);
-    ASSERT_TRUE(Press(103));
-    EXPECT_TRUE(Received(1, 0));
-    EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 48)));
+    ASSERT_TRUE(Press(ID_DISPLAYMODE));
+    EXPECT_TRUE(Received(HUBCMD_DISPLAYMODE, 0));
+    EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_RELOADDISPLAY)));
     EXPECT_TRUE(driver::WaitUntil([&] { return VisibleDisplayFace() && VisibleDisplayFace() != hFirst; }, 5000));
-    EXPECT_EQ(driver::ReadDword(HKEY_CURRENT_USER, kSettingsKey, "Display"), std::optional<DWORD>(2));
+    EXPECT_EQ(driver::ReadDword(HKEY_CURRENT_USER, kHubSettingsKeyA, kDisplayValueA), std::optional<DWORD>(DISPLAY_MONITOR));
     EXPECT_TRUE(popbar.IsMenuVisible()) << "no command hides the menu";
 
     // Screen off, then the next click anywhere switches it back on.
-    ASSERT_TRUE(Press(105));
-    EXPECT_TRUE(Received(45, 0));
-    const auto screenOn = HubEntry(HubDirection::In, MSG_HUBCMD, 45, 1);
+    ASSERT_TRUE(Press(ID_SCREEN_OFF));
+    EXPECT_TRUE(Received(HUBCMD_SCREEN, SWITCH_OFF));
+    const auto screenOn = HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_SCREEN, SWITCH_ON);
     ASSERT_EQ(journal.Count(screenOn), 1u) << "from the ON button above";
     ASSERT_TRUE(driver::ClickAt({40, 700}));
     EXPECT_TRUE(driver::WaitUntil([&] { return journal.Count(screenOn) == 2; }, 5000));
@@ -83,18 +89,18 @@ TEST_F(PopbarWithScreenHub, EveryButtonPostsItsCodeAndArgumentAndShowsTheChoice)
 TEST_F(PopbarWithScreenHub, ResolutionPairAsksOnceUntilTheDisplayChanges)
 {
     Start(L"--status 0 --battery 50");
-    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1)));
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_AVAILABILITY, AVAILABLE)));
     OpenMenu();
 
-    ASSERT_TRUE(Press(112));
-    ASSERT_TRUE(Received(17, 0));
-    ASSERT_TRUE(Press(112));
-    ASSERT_TRUE(Press(113));
+    ASSERT_TRUE(Press(ID_RES_NORMAL));
+    ASSERT_TRUE(Received(HUBCMD_RES_NORMAL, 0));
+    ASSERT_TRUE(Press(ID_RES_NORMAL));
+    ASSERT_TRUE(Press(ID_RES_HIGH));
     // A later command that does reach Screen Hub: everything before it has been handled.
-    ASSERT_TRUE(Press(102));
-    ASSERT_TRUE(Received(2, 0));
-    EXPECT_EQ(CountReceived(17), 1u);
-    EXPECT_EQ(CountReceived(42), 0u);
+    ASSERT_TRUE(Press(ID_BATTERY));
+    ASSERT_TRUE(Received(HUBCMD_BATTERY, 0));
+    EXPECT_EQ(CountReceived(HUBCMD_RES_NORMAL), 1u);
+    EXPECT_EQ(CountReceived(HUBCMD_RES_HIGH), 0u);
 
     DEVMODEW mode{};
     mode.dmSize = sizeof(mode);
@@ -105,8 +111,8 @@ TEST_F(PopbarWithScreenHub, ResolutionPairAsksOnceUntilTheDisplayChanges)
     const bool bMoved = driver::WaitUntil([&] { return popbar.MenuRect().left == 800 - kMenuSize.cx - 5; }, 5000);
     menu = popbar.MenuRect();
     if (bMoved) {
-        ASSERT_TRUE(Press(113));
-        EXPECT_TRUE(Received(42, 0)) << "the display change cleared the latch";
+        ASSERT_TRUE(Press(ID_RES_HIGH));
+        EXPECT_TRUE(Received(HUBCMD_RES_HIGH, 0)) << "the display change cleared the latch";
     }
     mode.dmPelsWidth = 1024;
     mode.dmPelsHeight = 768;
@@ -119,7 +125,7 @@ TEST_F(PopbarWithScreenHub, HungScreenHubCostsOneTimeOutThenItsRegistryCopyAnswe
     // Wired LAN on in Screen Hub's word and so in its registry copy; it hangs at the first query.
     Start(L"--status 0x10 --battery 50 --hang");
     // Its window in the foreground: the menu must not wait for it to take the foreground.
-    const HWND hHub = ::FindWindowW(nullptr, L"-Screen Hub-");
+    const HWND hHub = ::FindWindowW(nullptr, kScreenHubTitle);
     ::SetForegroundWindow(hHub);
     ASSERT_TRUE(driver::WaitUntil([&] { return ::GetForegroundWindow() == hHub; }));
     const ULONGLONG start = ::GetTickCount64();
@@ -132,7 +138,7 @@ TEST_F(PopbarWithScreenHub, HungScreenHubCostsOneTimeOutThenItsRegistryCopyAnswe
 
     // Without the copy the word is 0.
     ::SendMessageW(popbar.Menu(), MSG_HIDEMENU, 0, 0);
-    driver::DeleteValue(HKEY_CURRENT_USER, kSettingsKey, "Popbar");
+    driver::DeleteValue(HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA);
     ASSERT_TRUE(popbar.SendMenuKey());
     EXPECT_TRUE(RowShows(menu, kWiredLanRow, false, true));
     EXPECT_TRUE(popbar.SendMenuKey());

@@ -13,8 +13,6 @@ using driver::HubEntry;
 
 namespace {
 
-constexpr WORD kMenuKeyScanCode = 0x54;
-
 INPUT PlainScanCode(WORD nScanCode, bool bUp)
 {
     INPUT input = driver::ExtendedScanCode(nScanCode, bUp);
@@ -24,7 +22,7 @@ INPUT PlainScanCode(WORD nScanCode, bool bUp)
 
 class PopbarKeys : public PopbarWithScreenHub {
 protected:
-    size_t Queries() const { return CountReceived(19); }
+    size_t Queries() const { return CountReceived(HUBCMD_QUERYSTATUS); }
     // Every report goes through the status query first, so a quiet key leaves its count alone: a later
     // key that does count shows that the earlier one has been handled.
     bool KeyCounted(size_t nQueries) const
@@ -38,7 +36,7 @@ protected:
 TEST_F(PopbarKeys, LaptopMenuKeyOpensOnItsReleaseAndTheSecondPressHidesWithTheDismissBit)
 {
     Start(L"--status 0x11 --battery 50");
-    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1)));
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_AVAILABILITY, AVAILABLE)));
 
     ASSERT_TRUE(driver::Send({driver::ExtendedScanCode(kMenuKeyScanCode, false)}));
     ASSERT_TRUE(driver::Send(driver::Stroke(PlainScanCode(kMenuKeyScanCode, false)))) << "not the extended key";
@@ -66,11 +64,11 @@ TEST_F(PopbarKeys, ReportWhileTheMenuKeyWaitsForScreenHubIsDroppedUnread)
     // Screen Hub takes two seconds to answer the status query.
     Start(L"--status 0x11 --battery 50 --delay 2000");
     ASSERT_TRUE(driver::Send(driver::Stroke(driver::ExtendedScanCode(kMenuKeyScanCode, false))));
-    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::In, MSG_HUBCMD, 19)));
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_QUERYSTATUS)));
 
     // Another report while the first one's handler waits: its record address is nothing Popbar may
     // read, so only the busy handler's drop keeps Popbar alive.
-    const UINT nKeyRelay = ::RegisterWindowMessageW(L"KeyRelay");
+    const UINT nKeyRelay = ::RegisterWindowMessageW(kKeyRelayMessageName);
     DWORD_PTR result = 0;
     ASSERT_TRUE(::SendMessageTimeoutW(popbar.Menu(), nKeyRelay, WM_KEYUP, 1, SMTO_ABORTIFHUNG, 5000, &result));
     EXPECT_EQ(result, 1u);

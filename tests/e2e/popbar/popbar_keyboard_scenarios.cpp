@@ -42,8 +42,8 @@ protected:
     {
         size_t n = 0;
         for (const driver::HubJournalEntry& entry : journal.Entries())
-            n += entry.direction == HubDirection::In && entry.message == MSG_HUBCMD && entry.wParam != 19 &&
-                 entry.wParam != 24;
+            n += entry.direction == HubDirection::In && entry.message == MSG_HUBCMD && entry.wParam != HUBCMD_QUERYSTATUS &&
+                 entry.wParam != HUBCMD_AVAILABILITY;
         return n;
     }
 };
@@ -53,16 +53,16 @@ protected:
 TEST_F(PopbarKeyboard, NoDialogKeyAndNoForeignOkOrCancelEndsPopbarWithoutTheDismissBit)
 {
     Start(L"--status 0x10 --battery 50");
-    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1)));
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_AVAILABILITY, AVAILABLE)));
     OpenByKey();
-    const size_t nQueries = CountReceived(19);
+    const size_t nQueries = CountReceived(HUBCMD_QUERYSTATUS);
 
     // Enter with nothing highlighted, then Alt+F4's close request (refused: one more status query),
     // then Escape, which hides. Keys arrive in order, so the hidden menu shows all three handled.
     ASSERT_TRUE(driver::PressXKey(L"Return alt+F4 Escape"));
     EXPECT_TRUE(driver::WaitUntil([&] { return !popbar.IsMenuVisible(); }));
     EXPECT_TRUE(StillRunning());
-    EXPECT_EQ(CountReceived(19), nQueries + 1) << "Alt+F4 asked Screen Hub whether Popbar may end";
+    EXPECT_EQ(CountReceived(HUBCMD_QUERYSTATUS), nQueries + 1) << "Alt+F4 asked Screen Hub whether Popbar may end";
     EXPECT_EQ(CommandsReceived(), 0u) << "Enter pressed nothing";
 
     // IDOK and IDCANCEL from another program: the first does nothing, the second hides.
@@ -79,7 +79,7 @@ TEST_F(PopbarKeyboard, NoDialogKeyAndNoForeignOkOrCancelEndsPopbarWithoutTheDism
 TEST_F(PopbarKeyboard, ArrowsWalkEnterPressesAndTheHighlightOutlivesHidingUntilTheMouseMoves)
 {
     Start(L"--status 0x11 --battery 50");
-    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1)));
+    ASSERT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_AVAILABILITY, AVAILABLE)));
     OpenByKey();
 
     // The display-mode face, darker, brighter.
@@ -87,7 +87,7 @@ TEST_F(PopbarKeyboard, ArrowsWalkEnterPressesAndTheHighlightOutlivesHidingUntilT
     EXPECT_TRUE(ButtonShows(menu, kBrightnessRow, 1, kLitHoverFill));
     EXPECT_TRUE(ButtonShows(menu, kBrightnessRow, 0, kLitFill));
     ASSERT_TRUE(driver::PressXKey(L"Return"));
-    EXPECT_TRUE(Received(7, 0)) << "brighter";
+    EXPECT_TRUE(Received(HUBCMD_BRIGHTER, 0)) << "brighter";
     EXPECT_TRUE(ButtonShows(menu, kBrightnessRow, 1, kLitHoverFill)) << "highlighted again after the command";
     EXPECT_EQ(CommandsReceived(), 1u);
 

@@ -1,6 +1,7 @@
 // What Popbar shows outside its window: the pixels of the open menu, the texts that reach a debug
 // viewer, and the message box of a broken installation.
 #include "popbar_session.h"
+#include "protocol/debug_viewer.h"
 
 #include "files.h"
 #include "paths.h"
@@ -48,7 +49,7 @@ std::wstring TempFile(const wchar_t* pszName)
 
 HWND FindViewer()
 {
-    return ::FindWindowW(L"QUIL DebugOut Window", L"DebugOutput      (c)2026 CVL");
+    return ::FindWindowW(kViewerClass, kViewerTitle);
 }
 
 } // namespace
@@ -56,7 +57,7 @@ HWND FindViewer()
 TEST_F(OpenMenuPixels, ShowPanelLitAndUnlitPairFacesAndBatteryDigits)
 {
     // Wired LAN on, battery at 42 %.
-    const DWORD status = 0x10 | (42u << 20);
+    const DWORD status = STATUS_WIRED_LAN_ON | (42u << kBatteryShift);
     SetStatusWord(&status);
     PopbarProcess popbar;
     ASSERT_TRUE(popbar.Start(PopbarPath()));
@@ -138,7 +139,7 @@ TEST_F(DebugViewer, HungViewerDoesNotFreezeTheMenu)
     ASSERT_TRUE(StartViewer(L"--hang"));
     PopbarProcess popbar;
     ASSERT_TRUE(popbar.Start(PopbarPath()));
-    ::PostMessageW(popbar.Menu(), MSG_MENUBTN, 1, 2);
+    ::PostMessageW(popbar.Menu(), MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED);
     // Four texts while opening: each may wait a moment for the viewer, none for long.
     EXPECT_TRUE(driver::WaitUntil([&] { return popbar.IsMenuVisible(); }, 3000));
     DWORD_PTR result = 0;
@@ -171,6 +172,6 @@ TEST_F(BrokenInstall, MissingSkinLibraryIsReportedAndPopbarEndsWhateverScreenHub
         EXPECT_TRUE(box.hasWarningIcon);
         EXPECT_TRUE(driver::PressOk(box.hWnd));
         EXPECT_TRUE(popbar.WaitForExit(5000)) << "a menu without its skin must not run on; status " << status;
-        EXPECT_TRUE(driver::TopLevelWindows(popbar.Id(), L"KESTREL_MENU").empty());
+        EXPECT_TRUE(driver::TopLevelWindows(popbar.Id(), kMenuWindowClass).empty());
     }
 }

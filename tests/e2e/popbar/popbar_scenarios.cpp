@@ -94,7 +94,7 @@ TEST_F(PopbarMenu, StartsHiddenParkedOffTheDesktopAsAToolWindowRegisteredWithKey
     EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
 
     EXPECT_EQ(reinterpret_cast<UINT_PTR>(::GetPropW(popbar.Menu(), L"KeyRelay.Message")),
-              ::RegisterWindowMessageW(L"KeyRelay"))
+              ::RegisterWindowMessageW(kKeyRelayMessageName))
         << "the menu window registered itself with KeyRelay's message";
     EXPECT_EQ(driver::WindowText(popbar.Menu()), L"");
 }
@@ -105,7 +105,7 @@ TEST_F(PopbarMenu, SecondInstanceEndsAtOnceWithoutAWindow)
     ASSERT_TRUE(second.Start(PopbarPath()));
     const auto code = second.WaitForExit(10000);
     ASSERT_TRUE(code) << "the second Popbar kept running";
-    EXPECT_EQ(driver::TopLevelWindows(0, L"KESTREL_MENU").size(), 1u);
+    EXPECT_EQ(driver::TopLevelWindows(0, kMenuWindowClass).size(), 1u);
     EXPECT_TRUE(popbar.Process().IsRunning());
 }
 
@@ -185,7 +185,7 @@ TEST_F(PopbarMenu, HideMessageScreenHubCloseCodeAndSuspendHideTheMenu)
     EXPECT_TRUE(driver::WaitUntil([&] { return !popbar.IsMenuVisible(); }, 3000)) << "MSG_HIDEMENU";
 
     OpenMenu();
-    ::PostMessageW(popbar.Menu(), MSG_HUBCMD, 56, 0);
+    ::PostMessageW(popbar.Menu(), MSG_HUBCMD, HUBCMD_HIDEMENU, 0);
     EXPECT_TRUE(driver::WaitUntil([&] { return !popbar.IsMenuVisible(); }, 3000)) << "MSG_HUBCMD 56";
 
     OpenMenu();

@@ -16,20 +16,18 @@ namespace popbar_e2e {
 
 namespace {
 
-const char kSettingsKey[] = "Software\\Corvale\\ScreenHub\\Settings";
-
 void SetSetting(const char* pszName, const DWORD* pnValue)
 {
     if (pnValue)
-        driver::WriteDword(HKEY_CURRENT_USER, kSettingsKey, pszName, *pnValue);
+        driver::WriteDword(HKEY_CURRENT_USER, kHubSettingsKeyA, pszName, *pnValue);
     else
-        driver::DeleteValue(HKEY_CURRENT_USER, kSettingsKey, pszName);
+        driver::DeleteValue(HKEY_CURRENT_USER, kHubSettingsKeyA, pszName);
 }
 
 // A named CALLBACK function: a lambda would have the wrong calling convention in 32-bit builds.
 BOOL CALLBACK CollectButton(HWND hWnd, LPARAM lParam)
 {
-    if (driver::WindowClass(hWnd) == L"KESTREL_MENU_BUTTON_CLASS")
+    if (driver::WindowClass(hWnd) == kMenuButtonClass)
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
     return TRUE;
 }
@@ -73,7 +71,7 @@ std::wstring InstalledScreenHub()
 bool EndScreenHub()
 {
     return driver::WaitUntil([] {
-        const HWND hHub = ::FindWindowW(nullptr, L"-Screen Hub-");
+        const HWND hHub = ::FindWindowW(nullptr, kScreenHubTitle);
         if (!hHub)
             return true;
         const fw::unique_handle process(

@@ -2,6 +2,9 @@
 // Popbar installed in the prefix and driven as KeyRelay and Screen Hub would drive it, with Screen Hub
 // absent: the status word and the display mode come from Screen Hub's registry settings.
 #include "process.h"
+#include "protocol/keyrelay.h"
+#include "protocol/menu.h"
+#include "protocol/screen_hub.h"
 
 #include <windows.h>
 
@@ -11,10 +14,6 @@
 
 namespace popbar_e2e {
 
-constexpr UINT MSG_MENUBTN = 2326;
-constexpr UINT MSG_HUBCMD = 2225;
-constexpr UINT MSG_HIDEMENU = 2524;
-constexpr UINT MSG_RELOADDISPLAY = 2525;
 constexpr SIZE kMenuSize{340, 335};
 
 // The installed Popbar.exe.

@@ -55,7 +55,7 @@ protected:
         ASSERT_FALSE(program.empty());
         ASSERT_TRUE(m_popbar.Start(program));
         ASSERT_TRUE(driver::WaitUntil([&] {
-            const auto windows = driver::TopLevelWindows(m_popbar.Id(), L"KESTREL_MENU");
+            const auto windows = driver::TopLevelWindows(m_popbar.Id(), kMenuWindowClass);
             m_hWndMenu = windows.empty() ? nullptr : windows.front();
             return m_hWndMenu != nullptr;
         }));
@@ -153,7 +153,7 @@ std::optional<SIZE> TemplateSize(const std::wstring& program)
     if (!::GetClassInfoExW(nullptr, L"#32770", &wc))
         return std::nullopt;
     wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"KESTREL_MENU";
+    wc.lpszClassName = kMenuWindowClass;
     if (!::RegisterClassExW(&wc))
         return std::nullopt;
     std::optional<SIZE> size;

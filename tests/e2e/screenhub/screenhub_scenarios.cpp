@@ -6,6 +6,8 @@
 #include "paths.h"
 #include "popbar_menu.h"
 #include "process.h"
+#include "protocol/menu.h"
+#include "protocol/screen_hub.h"
 #include "registry.h"
 #include "wait.h"
 #include "window_query.h"
@@ -24,11 +26,6 @@ using driver::HubEntry;
 
 namespace {
 
-constexpr UINT MSG_HUBCMD = 2225;
-constexpr UINT MSG_MENUOPENED = 54;
-constexpr UINT MSG_MENUKEYAGAIN = 55;
-const char kSettingsKey[] = "Software\\Corvale\\ScreenHub\\Settings";
-const wchar_t kTitle[] = L"-Screen Hub-";
 
 std::wstring ScreenHubExe()
 {
@@ -38,7 +35,7 @@ std::wstring ScreenHubExe()
 // A 4-byte REG_DWORD setting, or nothing.
 std::optional<DWORD> Setting(const char* pszName)
 {
-    return driver::ReadDword(HKEY_CURRENT_USER, kSettingsKey, pszName);
+    return driver::ReadDword(HKEY_CURRENT_USER, kHubSettingsKeyA, pszName);
 }
 
 // The status query as the menu makes it: sent, aborted when hung, 3000 ms at most.
@@ -46,7 +43,7 @@ std::optional<DWORD> QueryStatus(HWND hHub, DWORD* pnError = nullptr)
 {
     DWORD_PTR result = 0;
     ::SetLastError(0);
-    if (!::SendMessageTimeoutW(hHub, MSG_HUBCMD, 19, 0, SMTO_ABORTIFHUNG, 3000, &result)) {
+    if (!::SendMessageTimeoutW(hHub, MSG_HUBCMD, HUBCMD_QUERYSTATUS, 0, SMTO_ABORTIFHUNG, 3000, &result)) {
         if (pnError)
             *pnError = ::GetLastError();
         return std::nullopt;
@@ -63,7 +60,7 @@ public:
             return false;
         return driver::WaitUntil([&] {
             for (HWND hWnd : driver::TopLevelWindows(m_process.Id())) {
-                if (driver::WindowText(hWnd) == kTitle)
+                if (driver::WindowText(hWnd) == kScreenHubTitle)
                     m_hWnd = hWnd;
             }
             return m_hWnd != nullptr;
@@ -93,9 +90,9 @@ public:
         WNDCLASSW wc{};
         wc.lpfnWndProc = Proc;
         wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"KESTREL_MENU";
+        wc.lpszClassName = kMenuWindowClass;
         RegisterClassOnce(wc);
-        m_window.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, L"KESTREL_MENU", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+        m_window.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, kMenuWindowClass, L"", WS_POPUP, 0, 0, 10, 10, nullptr,
                                          nullptr, wc.hInstance, this));
     }
     HWND Window() const { return m_window.get(); }
@@ -121,7 +118,7 @@ private:
                                 reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
         auto* pThis = reinterpret_cast<FakeMenu*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
         if (pThis && message == MSG_HUBCMD) {
-            pThis->m_received.push_back({wParam, lParam, Setting("Display")});
+            pThis->m_received.push_back({wParam, lParam, Setting(kDisplayValueA)});
             return 0;
         }
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
@@ -152,12 +149,12 @@ private:
 
 class ScreenHubScenario : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(::FindWindowW(nullptr, kTitle), nullptr) << "a Screen Hub is still running"; }
+    void SetUp() override { ASSERT_EQ(::FindWindowW(nullptr, kScreenHubTitle), nullptr) << "a Screen Hub is still running"; }
 
     driver::HubJournal journal;
     // The settings start empty and come back as they were.
-    driver::ScopedValue savedStatus{HKEY_CURRENT_USER, kSettingsKey, "Popbar", std::nullopt};
-    driver::ScopedValue savedDisplay{HKEY_CURRENT_USER, kSettingsKey, "Display", std::nullopt};
+    driver::ScopedValue savedStatus{HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA, std::nullopt};
+    driver::ScopedValue savedDisplay{HKEY_CURRENT_USER, kHubSettingsKeyA, kDisplayValueA, std::nullopt};
 };
 
 } // namespace
@@ -166,28 +163,28 @@ TEST_F(ScreenHubScenario, AnswersTheStatusQueryAndKeepsTheRegistryCopyOfEveryCha
 {
     ScreenHub hub;
     ASSERT_TRUE(hub.Start(journal.Switch() + L" --status 0x10011 --battery 57 --display 3"));
-    EXPECT_EQ(driver::WindowText(hub.Window()), kTitle);
+    EXPECT_EQ(driver::WindowText(hub.Window()), kScreenHubTitle);
     // It must not take the foreground from the menu it serves.
     EXPECT_NE(::GetForegroundWindow(), hub.Window());
 
     const DWORD battery = 57u << 20;
     EXPECT_EQ(QueryStatus(hub.Window()), battery | 0x10011u);
-    EXPECT_EQ(Setting("Popbar"), battery | 0x10011u);
-    EXPECT_EQ(Setting("Display"), 3u);
+    EXPECT_EQ(Setting(kStatusValueA), battery | 0x10011u);
+    EXPECT_EQ(Setting(kDisplayValueA), 3u);
 
-    hub.Command(43, 0); // wired LAN off
-    hub.Command(47, 0); // bluetooth on: the pair's first button sends 0
-    hub.Command(46, 0); // wireless off
-    hub.Command(45, 0); // screen off: no bit
+    hub.Command(HUBCMD_WIRED_LAN, SWITCH_OFF);
+    hub.Command(HUBCMD_BLUETOOTH, BLUETOOTH_ON);
+    hub.Command(HUBCMD_WIRELESS, SWITCH_OFF);
+    hub.Command(HUBCMD_SCREEN, SWITCH_OFF);
     const DWORD expected = battery | 0x101u;
-    EXPECT_TRUE(driver::WaitUntil([&] { return Setting("Popbar") == expected; })) << std::hex << *Setting("Popbar");
+    EXPECT_TRUE(driver::WaitUntil([&] { return Setting(kStatusValueA) == expected; })) << std::hex << *Setting(kStatusValueA);
     EXPECT_EQ(QueryStatus(hub.Window()), expected);
 
-    hub.Command(43, 1);
-    hub.Command(47, 1);
-    hub.Command(46, 1);
+    hub.Command(HUBCMD_WIRED_LAN, SWITCH_ON);
+    hub.Command(HUBCMD_BLUETOOTH, BLUETOOTH_OFF);
+    hub.Command(HUBCMD_WIRELESS, SWITCH_ON);
     // A sent query overtakes posted commands still queued, so wait for the copy first.
-    EXPECT_TRUE(driver::WaitUntil([&] { return Setting("Popbar") == (battery | 0x10011u); }));
+    EXPECT_TRUE(driver::WaitUntil([&] { return Setting(kStatusValueA) == (battery | 0x10011u); }));
     EXPECT_EQ(QueryStatus(hub.Window()), battery | 0x10011u);
 
     // The journal holds every message in the order it came, with its arguments.
@@ -197,23 +194,26 @@ TEST_F(ScreenHubScenario, AnswersTheStatusQueryAndKeepsTheRegistryCopyOfEveryCha
         EXPECT_EQ(entry.message, MSG_HUBCMD);
         commands.emplace_back(entry.wParam, entry.lParam);
     }
-    const std::vector<std::pair<WPARAM, LPARAM>> sent = {{19, 0}, {43, 0}, {47, 0}, {46, 0}, {45, 0}, {19, 0},
-                                                         {43, 1}, {47, 1}, {46, 1}, {19, 0}};
+    const std::vector<std::pair<WPARAM, LPARAM>> sent = {
+        {HUBCMD_QUERYSTATUS, 0}, {HUBCMD_WIRED_LAN, SWITCH_OFF}, {HUBCMD_BLUETOOTH, BLUETOOTH_ON},
+        {HUBCMD_WIRELESS, SWITCH_OFF}, {HUBCMD_SCREEN, SWITCH_OFF}, {HUBCMD_QUERYSTATUS, 0},
+        {HUBCMD_WIRED_LAN, SWITCH_ON}, {HUBCMD_BLUETOOTH, BLUETOOTH_OFF}, {HUBCMD_WIRELESS, SWITCH_ON},
+        {HUBCMD_QUERYSTATUS, 0}};
     EXPECT_EQ(commands, sent);
 }
 
 TEST_F(ScreenHubScenario, StartsFromItsRegistryCopyWithoutSwitchesAndReadsTheBatteryAgainOnRequest)
 {
-    driver::WriteDword(HKEY_CURRENT_USER, kSettingsKey, "Popbar", (99u << 20) | 0x10100u);
-    driver::WriteDword(HKEY_CURRENT_USER, kSettingsKey, "Display", 0x103);
+    driver::WriteDword(HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA, (99u << 20) | 0x10100u);
+    driver::WriteDword(HKEY_CURRENT_USER, kHubSettingsKeyA, kDisplayValueA, 0x103);
     ScreenHub hub;
     ASSERT_TRUE(hub.Start(journal.Switch() + L" --battery 33"));
     // The switches and bits come back; the battery is the fresh reading.
     EXPECT_EQ(QueryStatus(hub.Window()), (33u << 20) | 0x10100u);
-    EXPECT_EQ(Setting("Display"), 0x103u);
+    EXPECT_EQ(Setting(kDisplayValueA), 0x103u);
 
-    hub.Command(2);
-    EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::In, MSG_HUBCMD, 2)));
+    hub.Command(HUBCMD_BATTERY);
+    EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_BATTERY)));
     EXPECT_EQ(QueryStatus(hub.Window()), (33u << 20) | 0x10100u);
 }
 
@@ -224,27 +224,27 @@ TEST_F(ScreenHubScenario, AnswersAvailabilityToTheMenuWindowAsItsSwitchesSay)
     {
         ScreenHub hub;
         ASSERT_TRUE(hub.Start(journal.Switch()));
-        hub.Command(24);
+        hub.Command(HUBCMD_AVAILABILITY);
         ASSERT_TRUE(menu.WaitFor(24));
         EXPECT_EQ(menu.Messages().back().arg, 1);
-        EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 24, 1)));
+        EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_AVAILABILITY, AVAILABLE)));
     }
     {
         ScreenHub hub;
-        ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kTitle) == nullptr; }));
+        ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kScreenHubTitle) == nullptr; }));
         ASSERT_TRUE(hub.Start(L"--answer-24 2"));
-        hub.Command(24);
+        hub.Command(HUBCMD_AVAILABILITY);
         ASSERT_TRUE(menu.WaitFor(24, 2));
         EXPECT_EQ(menu.Messages().back().arg, 2);
     }
     {
         ScreenHub hub;
-        ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kTitle) == nullptr; }));
+        ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kScreenHubTitle) == nullptr; }));
         ASSERT_TRUE(hub.Start(L"--no-24"));
         // Commands are handled in order: once the display change of the later code 1 has come,
         // an answer to 24 would have come before it.
-        hub.Command(24);
-        hub.Command(1);
+        hub.Command(HUBCMD_AVAILABILITY);
+        hub.Command(HUBCMD_DISPLAYMODE);
         ASSERT_TRUE(menu.WaitFor(48));
         EXPECT_EQ(menu.Count(24), 2u);
     }
@@ -255,15 +255,15 @@ TEST_F(ScreenHubScenario, DisplayModeButtonStepsDisplayAndTellsTheMenuOnceItIsWr
     FakeMenu menu;
     ScreenHub hub;
     ASSERT_TRUE(hub.Start(journal.Switch() + L" --display 1"));
-    EXPECT_EQ(Setting("Display"), 1u);
+    EXPECT_EQ(Setting(kDisplayValueA), 1u);
     const DWORD steps[] = {2, 0x103, 3, 1};
     for (size_t i = 0; i < 4; ++i) {
-        hub.Command(1);
+        hub.Command(HUBCMD_DISPLAYMODE);
         ASSERT_TRUE(menu.WaitFor(48, i + 1));
         EXPECT_EQ(menu.Messages().back().display, steps[i]) << i;
     }
-    EXPECT_EQ(journal.Count(HubEntry(HubDirection::Out, MSG_HUBCMD, 48)), 4u);
-    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, 1)), 4u);
+    EXPECT_EQ(journal.Count(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_RELOADDISPLAY)), 4u);
+    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_DISPLAYMODE)), 4u);
 }
 
 TEST_F(ScreenHubScenario, TakesTheMenusSmallNumberedMessagesAsItsOwnAndCanCloseTheMenu)
@@ -275,7 +275,7 @@ TEST_F(ScreenHubScenario, TakesTheMenusSmallNumberedMessagesAsItsOwnAndCanCloseT
         // 55 is also WM_QUERYDRAGICON; posted, as the menu posts it, it is the menu key pressed again.
         hub.Post(MSG_MENUOPENED, 0, 0);
         hub.Post(MSG_MENUKEYAGAIN, 0, 0);
-        hub.Command(1);
+        hub.Command(HUBCMD_DISPLAYMODE);
         ASSERT_TRUE(menu.WaitFor(48));
         EXPECT_EQ(menu.Count(56), 0u);
         const auto entries = journal.Entries();
@@ -284,12 +284,12 @@ TEST_F(ScreenHubScenario, TakesTheMenusSmallNumberedMessagesAsItsOwnAndCanCloseT
         EXPECT_EQ(entries[1].message, MSG_MENUKEYAGAIN);
     }
     ScreenHub hub;
-    ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kTitle) == nullptr; }));
+    ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kScreenHubTitle) == nullptr; }));
     ASSERT_TRUE(hub.Start(journal.Switch() + L" --hide-on-again"));
     hub.Post(MSG_MENUOPENED, 0, 0);
     hub.Post(MSG_MENUKEYAGAIN, 0, 0);
     ASSERT_TRUE(menu.WaitFor(56));
-    EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, 56)));
+    EXPECT_TRUE(journal.WaitFor(HubEntry(HubDirection::Out, MSG_HUBCMD, HUBCMD_HIDEMENU)));
     EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_MENUKEYAGAIN)), 2u);
 }
 
@@ -302,22 +302,22 @@ TEST_F(ScreenHubScenario, SlowAnswerAfterItsDelayAndHungNeverAgain)
     }
     {
         ScreenHub slower;
-        ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kTitle) == nullptr; }));
+        ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kScreenHubTitle) == nullptr; }));
         ASSERT_TRUE(slower.Start(journal.Switch() + L" --delay 4000"));
         DWORD error = 0;
         EXPECT_FALSE(QueryStatus(slower.Window(), &error));
         EXPECT_EQ(error, static_cast<DWORD>(ERROR_TIMEOUT));
     }
-    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, 19)), 2u);
+    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_QUERYSTATUS)), 2u);
 
     ScreenHub hung;
-    ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kTitle) == nullptr; }));
+    ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kScreenHubTitle) == nullptr; }));
     ASSERT_TRUE(hung.Start(journal.Switch() + L" --hang"));
     EXPECT_FALSE(QueryStatus(hung.Window()));
-    ASSERT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, 19)), 3u);
+    ASSERT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_QUERYSTATUS)), 3u);
     // Its thread never takes a message again: the next query gets no answer and leaves no entry.
     EXPECT_FALSE(QueryStatus(hung.Window()));
-    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, 19)), 3u);
+    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_QUERYSTATUS)), 3u);
     EXPECT_TRUE(hung.Process().IsRunning());
 }
 
@@ -329,14 +329,14 @@ TEST_F(ScreenHubScenario, TakesItsSwitchesFromTheEnvironmentOnlyWhenStartedWitho
         ScreenHub hub;
         ASSERT_TRUE(hub.Start(L""));
         EXPECT_EQ(QueryStatus(hub.Window()), (12u << 20) | 0x100u);
-        EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, 19)), 1u);
+        EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_QUERYSTATUS)), 1u);
     }
     ScreenHub hub;
-    ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kTitle) == nullptr; }));
+    ASSERT_TRUE(driver::WaitUntil([] { return ::FindWindowW(nullptr, kScreenHubTitle) == nullptr; }));
     ASSERT_TRUE(hub.Start(L"--battery 30 --status 0x1"));
     EXPECT_EQ(QueryStatus(hub.Window()), (30u << 20) | 0x1u);
     // The journal of the variable was not opened: the query left nothing there.
-    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, 19)), 1u);
+    EXPECT_EQ(journal.Count(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_QUERYSTATUS)), 1u);
 }
 
 TEST_F(ScreenHubScenario, OneCopyRunsAndBadSwitchesEndItWithoutAWindow)
@@ -347,7 +347,7 @@ TEST_F(ScreenHubScenario, OneCopyRunsAndBadSwitchesEndItWithoutAWindow)
     ASSERT_TRUE(second.Start(ScreenHubExe(), L"--status 0"));
     EXPECT_EQ(second.WaitForExit(), 0u);
     EXPECT_TRUE(first.Process().IsRunning());
-    EXPECT_EQ(::FindWindowW(nullptr, kTitle), first.Window());
+    EXPECT_EQ(::FindWindowW(nullptr, kScreenHubTitle), first.Window());
 
     driver::ChildProcess bad;
     ASSERT_TRUE(bad.Start(ScreenHubExe(), L"--battery 300"));
@@ -366,7 +366,7 @@ TEST_F(ScreenHubScenario, PopbarStartsItThroughTheShellWithTheSwitchesOfTheEnvir
     // The first press finds no Screen Hub and starts it from the sibling folder.
     ASSERT_TRUE(driver::OpenMenu(hMenu));
     HWND hHub = nullptr;
-    ASSERT_TRUE(driver::WaitUntil([&] { return (hHub = ::FindWindowW(nullptr, kTitle)) != nullptr; }));
+    ASSERT_TRUE(driver::WaitUntil([&] { return (hHub = ::FindWindowW(nullptr, kScreenHubTitle)) != nullptr; }));
     const EndedAtExit hub(driver::WindowProcessId(hHub));
     ASSERT_TRUE(driver::WaitUntil([&] { return ::IsWindowVisible(hHub) == TRUE; }));
     EXPECT_NE(::GetForegroundWindow(), hHub);
@@ -374,13 +374,13 @@ TEST_F(ScreenHubScenario, PopbarStartsItThroughTheShellWithTheSwitchesOfTheEnvir
     // Its window did not take the foreground: the menu is still open for the second press, which
     // asks the new Screen Hub and, as its word allows dismissal, closes the menu.
     DWORD_PTR result = 0;
-    ASSERT_TRUE(::SendMessageTimeoutW(hMenu, driver::kMenuKeyMessage, driver::kMenuKeyWParam, driver::kMenuKeyLParam,
+    ASSERT_TRUE(::SendMessageTimeoutW(hMenu, MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED,
                                       SMTO_ABORTIFHUNG, 10000, &result));
     const auto again = journal.WaitFor(HubEntry(HubDirection::In, MSG_MENUKEYAGAIN));
     ASSERT_TRUE(again);
-    const auto query = journal.WaitFor(HubEntry(HubDirection::In, MSG_HUBCMD, 19));
+    const auto query = journal.WaitFor(HubEntry(HubDirection::In, MSG_HUBCMD, HUBCMD_QUERYSTATUS));
     ASSERT_TRUE(query);
     EXPECT_LE(query->timeMs, again->timeMs);
     EXPECT_TRUE(driver::WaitUntil([&] { return !::IsWindowVisible(hMenu); }));
-    EXPECT_EQ(Setting("Popbar"), (50u << 20) | 0x1u);
+    EXPECT_EQ(Setting(kStatusValueA), (50u << 20) | 0x1u);
 }

@@ -1,9 +1,15 @@
-// What each button press does, in order, and what the two hooks make of the events they see.
+// What a button press does, as rules over all the buttons, and what the two hooks make of the events
+// they see. Which code and argument each button sends is proven against Screen Hub's journal in the
+// scenarios.
 #include "commands/command_table.h"
 #include "keyhook/hook_decisions.h"
+#include "protocol/menu.h"
+#include "protocol/screen_hub.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <ostream>
 
 namespace {
@@ -11,20 +17,24 @@ namespace {
 using Kind = CommandStepKind;
 using Steps = std::vector<CommandStep>;
 
-CommandStep Mark(UINT nID)
+std::vector<CommandStep> OfKind(const Steps& steps, Kind kind)
 {
-    return {Kind::MarkSelected, nID};
+    Steps found;
+    std::copy_if(steps.begin(), steps.end(), std::back_inserter(found), [&](const CommandStep& s) { return s.kind == kind; });
+    return found;
 }
 
-CommandStep Unmark(UINT nID)
+size_t IndexOf(const Steps& steps, Kind kind)
 {
-    return {Kind::MarkNotSelected, nID};
+    return static_cast<size_t>(std::find_if(steps.begin(), steps.end(), [&](const CommandStep& s) { return s.kind == kind; }) -
+                               steps.begin());
 }
 
-CommandStep Post(WPARAM nCode, LPARAM nArgument)
-{
-    return {Kind::PostToHub, 0, nCode, nArgument};
-}
+const std::map<UINT, UINT> kPartners = {
+    {ID_SCREEN_ON, ID_SCREEN_OFF},       {ID_SCREEN_OFF, ID_SCREEN_ON},       {ID_WIRED_LAN_ON, ID_WIRED_LAN_OFF},
+    {ID_WIRED_LAN_OFF, ID_WIRED_LAN_ON}, {ID_BLUETOOTH_ON, ID_BLUETOOTH_OFF}, {ID_BLUETOOTH_OFF, ID_BLUETOOTH_ON},
+    {ID_WIRELESS_ON, ID_WIRELESS_OFF},   {ID_WIRELESS_OFF, ID_WIRELESS_ON},
+};
 
 } // namespace
 
@@ -34,51 +44,65 @@ void PrintTo(const CommandStep& step, std::ostream* os)
         << step.nArgument << "}";
 }
 
-TEST(CommandTable, EveryButtonPostsItsCodeAndSetsItsLooksInOrder)
+TEST(CommandTable, EveryButtonPostsOneCommandAndAPairLightsOnlyThePressedButton)
 {
-    const struct {
-        WPARAM id;
-        Steps steps;
-    } rows[] = {
-        {100, {Mark(100), Post(8, 0)}},
-        {101, {Post(7, 0), Mark(101)}},
-        {102, {Post(2, 0)}},
-        {103, {Post(1, 0)}},
-        {106, {Mark(106), Unmark(107), Post(43, 1)}},
-        {107, {Mark(107), Unmark(106), Post(43, 0)}},
-        {108, {Mark(108), Unmark(109), Post(47, 0)}},
-        {109, {Mark(109), Unmark(108), Post(47, 1)}},
-        {110, {Post(46, 1), Mark(110), Unmark(111)}},
-        {111, {Post(46, 0), Mark(111), Unmark(110)}},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(CommandSteps(row.id, false), row.steps) << "id " << row.id;
-        EXPECT_EQ(CommandSteps(row.id, true), row.steps) << "the latch is only for 112/113; id " << row.id;
+    std::map<WPARAM, std::vector<LPARAM>> argumentsByCode;
+    for (UINT nID = ID_DARKER; nID <= ID_RES_HIGH; ++nID) {
+        const Steps steps = CommandSteps(nID, false);
+        const Steps posts = OfKind(steps, Kind::PostToHub);
+        ASSERT_EQ(posts.size(), 1u) << "id " << nID;
+        argumentsByCode[posts[0].nCode].push_back(posts[0].nArgument);
+
+        const Steps lit = OfKind(steps, Kind::MarkSelected);
+        const Steps unlit = OfKind(steps, Kind::MarkNotSelected);
+        if (const auto partner = kPartners.find(nID); partner != kPartners.end()) {
+            EXPECT_EQ(lit, (Steps{{Kind::MarkSelected, nID}})) << "id " << nID;
+            EXPECT_EQ(unlit, (Steps{{Kind::MarkNotSelected, partner->second}})) << "id " << nID;
+        } else {
+            EXPECT_TRUE(unlit.empty()) << "a single button is never drawn unlit; id " << nID;
+            EXPECT_LE(lit.size(), 1u) << "id " << nID;
+        }
+        EXPECT_EQ(CommandSteps(nID, true), nID == ID_RES_NORMAL || nID == ID_RES_HIGH ? Steps{} : steps)
+            << "the latch holds back only the resolution buttons; id " << nID;
     }
+    // A pair's two buttons share one code and send its two arguments; no two buttons share anything else.
+    for (const auto& [code, arguments] : argumentsByCode) {
+        EXPECT_LE(arguments.size(), 2u) << "code " << code;
+        if (arguments.size() == 2) {
+            EXPECT_NE(arguments[0], arguments[1]) << "code " << code;
+        }
+    }
+    EXPECT_EQ(argumentsByCode.size(), 10u);
 }
 
-TEST(CommandTable, ScreenPairDrivesTheOutsideClickHook)
+TEST(CommandTable, ScreenOffArmsTheOutsideClickLastWithTheMenuInFrontAndScreenOnDisarmsFirst)
 {
-    EXPECT_EQ(CommandSteps(104, false),
-              (Steps{{Kind::RemoveOutsideClickHook}, Mark(104), Unmark(105), Post(45, 1)}));
-    // Removed before armed, so two presses leave one hook; armed last, after the menu came to the front.
-    EXPECT_EQ(CommandSteps(105, false),
-              (Steps{{Kind::RemoveOutsideClickHook}, Post(45, 0), Mark(105), Unmark(104), {Kind::BringMenuToFront},
-                     {Kind::InstallOutsideClickHook}}));
+    const Steps off = CommandSteps(ID_SCREEN_OFF, false);
+    ASSERT_GE(off.size(), 3u);
+    EXPECT_EQ(off.front().kind, Kind::RemoveOutsideClickHook) << "removed before it is armed: one hook at most";
+    EXPECT_EQ(off[off.size() - 2].kind, Kind::BringMenuToFront);
+    EXPECT_EQ(off.back().kind, Kind::InstallOutsideClickHook);
+
+    const Steps on = CommandSteps(ID_SCREEN_ON, false);
+    EXPECT_EQ(on.front().kind, Kind::RemoveOutsideClickHook);
+    EXPECT_EQ(IndexOf(on, Kind::InstallOutsideClickHook), on.size());
+    for (UINT nID : {ID_DARKER, ID_WIRED_LAN_ON, ID_RES_NORMAL})
+        EXPECT_EQ(IndexOf(CommandSteps(nID, false), Kind::RemoveOutsideClickHook), CommandSteps(nID, false).size());
 }
 
-TEST(CommandTable, ResolutionButtonsAskOncePerDisplayChange)
+TEST(CommandTable, ResolutionButtonsSetTheLatchBeforeTheirOnePost)
 {
-    EXPECT_EQ(CommandSteps(112, false), (Steps{{Kind::SetDisplayChangeLatch}, Post(17, 0)}));
-    EXPECT_EQ(CommandSteps(113, false), (Steps{{Kind::SetDisplayChangeLatch}, Post(42, 0)}));
-    EXPECT_TRUE(CommandSteps(112, true).empty());
-    EXPECT_TRUE(CommandSteps(113, true).empty());
+    for (UINT nID : {ID_RES_NORMAL, ID_RES_HIGH}) {
+        const Steps steps = CommandSteps(nID, false);
+        EXPECT_EQ(IndexOf(steps, Kind::SetDisplayChangeLatch), 0u) << nID;
+        EXPECT_EQ(OfKind(steps, Kind::PostToHub).size(), 1u) << nID;
+    }
 }
 
 TEST(CommandTable, OtherCommandsAndNotificationCodesDoNothing)
 {
-    for (WPARAM wParam : {WPARAM{0}, WPARAM{1}, WPARAM{2}, WPARAM{99}, WPARAM{114}, WPARAM{0x10064},
-                          MAKEWPARAM(104, BN_CLICKED + 1), MAKEWPARAM(112, 5)})
+    for (WPARAM wParam : {WPARAM{0}, WPARAM{IDOK}, WPARAM{IDCANCEL}, WPARAM{99}, WPARAM{114}, WPARAM{0x10064},
+                          MAKEWPARAM(ID_SCREEN_ON, BN_CLICKED + 1), MAKEWPARAM(ID_RES_NORMAL, 5)})
         EXPECT_TRUE(CommandSteps(wParam, false).empty()) << std::hex << wParam;
 }
 

@@ -1,5 +1,5 @@
 // The WM_COPYDATA record of one trace text.
-#include "trace/debug_viewer.h"
+#include "protocol/debug_viewer.h"
 #include "trace/trace_record.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
-// KeyRelay.dll: the keyboard-hook library that reports the laptop's special keys to an owner window.
-// Popbar links it at load time. The maker's library is built with Microsoft's compiler, so both
-// sides use its decorated export names: keyrelay-x86.def / keyrelay-x64.def give our DLL those
-// names, and the import library made from maker-names-x86.def / maker-names-x64.def binds these
+// KeyRelay.dll, the maker's keyboard-hook library that Popbar links at load time, and its key
+// reports. The maker's library is built with Microsoft's compiler, so both sides use its decorated
+// export names: companions/keyrelay/keyrelay-x86.def / keyrelay-x64.def give our DLL those names,
+// and the import library made from maker-names-x86.def / maker-names-x64.def binds these
 // declarations to them. The declarations are the contract: argument and result types must not change.
 #include <windows.h>
 
@@ -21,6 +21,13 @@ KEYRELAY_API int KbdHkSetHookOwner(HWND hWndOwner, UINT nMessage);
 // No more reports once this returns. Returns 1 when an owner was released, 0 when none was registered.
 KEYRELAY_API int KbdHkSetUnhook();
 
+// The report message's name, registered with RegisterWindowMessageW by the owner.
+inline constexpr wchar_t kKeyRelayMessageName[] = L"KeyRelay";
+// The laptop's keys, reported by these scan codes with LLKHF_EXTENDED; only their releases count.
+// (0x54 without the extended flag is SysRq, not ours.)
+inline constexpr DWORD kMenuKeyScanCode = 0x54;
+inline constexpr DWORD kDialKeyScanCode = 0x78;
+
 // The owner window carries this property, holding the report message, while it is registered: how
 // another process sees the registration.
-constexpr wchar_t kKeyRelayOwnerProperty[] = L"KeyRelay.Message";
+inline constexpr wchar_t kKeyRelayOwnerProperty[] = L"KeyRelay.Message";
