@@ -54,7 +54,25 @@ using unique_file = unique_any<HANDLE, &::CloseHandle, true>;
 using unique_hmodule = unique_any<HMODULE, &::FreeLibrary>;
 using unique_hwnd = unique_any<HWND, &::DestroyWindow>;
 using unique_hglobal = unique_any<HGLOBAL, &::GlobalFree>;
+using unique_hlocal = unique_any<HLOCAL, &::LocalFree>;
 using unique_hook = unique_any<HHOOK, &::UnhookWindowsHookEx>;
+// A memory device context (CreateCompatibleDC), not one that belongs to a window.
+using unique_hdc = unique_any<HDC, &::DeleteDC>;
+
+namespace detail {
+template <typename T>
+void DeleteGdiObject(T hObject)
+{
+    ::DeleteObject(hObject);
+}
+} // namespace detail
+
+// Pens, brushes, fonts, bitmaps and regions: GDI objects that DeleteObject frees.
+template <typename T>
+using unique_gdi_object = unique_any<T, &detail::DeleteGdiObject<T>>;
+using unique_hbitmap = unique_gdi_object<HBITMAP>;
+using unique_hbrush = unique_gdi_object<HBRUSH>;
+using unique_hfont = unique_gdi_object<HFONT>;
 
 // A process started with CreateProcess: both of its handles, process first.
 struct unique_process_information {
@@ -62,25 +80,45 @@ struct unique_process_information {
     unique_handle thread;
 };
 
-// GetDC/ReleaseDC: the context belongs to its window.
+// GetDC/ReleaseDC: the context belongs to its window and goes back to it.
 class unique_window_dc {
 public:
+    unique_window_dc() = default;
     explicit unique_window_dc(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
     unique_window_dc(const unique_window_dc&) = delete;
     unique_window_dc& operator=(const unique_window_dc&) = delete;
-    ~unique_window_dc()
+    unique_window_dc(unique_window_dc&& other) noexcept
+        : m_hWnd(other.m_hWnd), m_hDC(std::exchange(other.m_hDC, nullptr))
+    {
+    }
+    unique_window_dc& operator=(unique_window_dc&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            m_hWnd = other.m_hWnd;
+            m_hDC = std::exchange(other.m_hDC, nullptr);
+        }
+        return *this;
+    }
+    ~unique_window_dc() { reset(); }
+
+    HDC get() const { return m_hDC; }
+    explicit operator bool() const { return m_hDC != nullptr; }
+    void reset()
     {
         if (m_hDC)
             ::ReleaseDC(m_hWnd, m_hDC);
+        m_hDC = nullptr;
     }
-    HDC get() const { return m_hDC; }
+    // The caller now gives the context back to its window itself.
+    HDC release() { return std::exchange(m_hDC, nullptr); }
 
 private:
-    HWND m_hWnd;
-    HDC m_hDC;
+    HWND m_hWnd = nullptr;
+    HDC m_hDC = nullptr;
 };
 
-// BeginPaint/EndPaint for one WM_PAINT.
+// BeginPaint/EndPaint for one WM_PAINT: a scope, bound to the message being handled.
 class paint_scope {
 public:
     explicit paint_scope(HWND hWnd) : m_hWnd(hWnd) { m_hDC = ::BeginPaint(hWnd, &m_ps); }
@@ -96,6 +134,23 @@ private:
     HDC m_hDC = nullptr;
 };
 
+// SelectObject for a scope: the object that was selected before comes back when it ends.
+class select_object_scope {
+public:
+    select_object_scope(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hPrevious(::SelectObject(hDC, hObject)) {}
+    select_object_scope(const select_object_scope&) = delete;
+    select_object_scope& operator=(const select_object_scope&) = delete;
+    ~select_object_scope()
+    {
+        if (m_hPrevious && m_hPrevious != HGDI_ERROR)
+            ::SelectObject(m_hDC, m_hPrevious);
+    }
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hPrevious;
+};
+
 // GlobalLock/GlobalUnlock of a movable block.
 class global_lock {
 public:
@@ -108,8 +163,6 @@ public:
             ::GlobalUnlock(m_hMem);
     }
     void* get() const { return m_p; }
-    // Leaves the block locked: for memory that must stay locked for the life of what it backs.
-    void* release() { return std::exchange(m_p, nullptr); }
 
 private:
     HGLOBAL m_hMem;

@@ -7,11 +7,11 @@
 // kept as they are. --hang creates the window and then never answers it, for time-out tests.
 #include "protocol/debug_viewer.h"
 
+#include "command_line.h"
 #include "handles.h"
 
-#include <shellapi.h>
-
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -64,11 +64,10 @@ LRESULT CALLBACK ViewerProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 int main()
 {
-    int argc = 0;
-    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    const std::vector<std::wstring> words = fw::CommandLineWords(::GetCommandLineW());
     bool bHang = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::wstring arg = argv[i];
+    for (size_t i = 1; i < words.size(); ++i) {
+        const std::wstring& arg = words[i];
         if (arg == L"--hang") {
             bHang = true;
         } else {
@@ -78,7 +77,6 @@ int main()
                 return 2;
         }
     }
-    ::LocalFree(argv);
 
     WNDCLASSW wc{};
     wc.lpfnWndProc = ViewerProc;

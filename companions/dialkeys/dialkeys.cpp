@@ -6,11 +6,11 @@
 //
 // --busy MS spends MS milliseconds before the window exists and the message loop runs, so the
 // program is not ready for input meanwhile.
+#include "command_line.h"
 #include "dial_keys.h"
 
-#include <shellapi.h>
-
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -19,14 +19,12 @@ constexpr int kHeight = 90;
 
 DWORD BusyMs()
 {
-    int argc = 0;
-    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    const std::vector<std::wstring> words = fw::CommandLineWords(::GetCommandLineW());
     DWORD nMs = 0;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::wstring(argv[i]) == L"--busy")
-            nMs = static_cast<DWORD>(std::wcstoul(argv[i + 1], nullptr, 10));
+    for (size_t i = 1; i + 1 < words.size(); ++i) {
+        if (words[i] == L"--busy")
+            nMs = static_cast<DWORD>(std::wcstoul(words[i + 1].c_str(), nullptr, 10));
     }
-    ::LocalFree(argv);
     return nMs;
 }
 

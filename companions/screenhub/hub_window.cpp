@@ -16,7 +16,7 @@ constexpr SIZE kWindowSize{380, 420};
 
 void DrawLines(HDC hDC, const std::vector<std::wstring>& lines)
 {
-    const HGDIOBJ hOldFont = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
+    const fw::select_object_scope font(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW tm{};
     ::GetTextMetricsW(hDC, &tm);
     ::SetBkMode(hDC, TRANSPARENT);
@@ -25,7 +25,6 @@ void DrawLines(HDC hDC, const std::vector<std::wstring>& lines)
         ::TextOutW(hDC, 8, y, line.c_str(), static_cast<int>(line.size()));
         y += tm.tmHeight + 2;
     }
-    ::SelectObject(hDC, hOldFont);
 }
 
 } // namespace

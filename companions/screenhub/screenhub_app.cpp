@@ -1,5 +1,6 @@
 #include "screenhub_app.h"
 
+#include "command_line.h"
 #include "hub_settings.h"
 #include "protocol/screen_hub.h"
 #include "starting_state.h"
@@ -16,12 +17,9 @@ const wchar_t kSingleInstanceMutex[] = L"Local\\CorvaleScreenHub";
 // The words after the program's name in a command line.
 std::vector<std::wstring> ArgumentWords(const std::wstring& commandLine)
 {
-    int argc = 0;
-    LPWSTR* argv = ::CommandLineToArgvW(commandLine.c_str(), &argc);
-    std::vector<std::wstring> words;
-    for (int i = 1; argv && i < argc; ++i)
-        words.emplace_back(argv[i]);
-    ::LocalFree(argv);
+    std::vector<std::wstring> words = fw::CommandLineWords(commandLine.c_str());
+    if (!words.empty())
+        words.erase(words.begin());
     return words;
 }
 

@@ -4,9 +4,7 @@
 #include "protocol/menu.h"
 #include "windowclass.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
-
+// The program's one application object, made before start-up runs.
 static CKestrelMenuApp s_app;
 
 CKestrelMenuApp::CKestrelMenuApp() : CWinApp(nullptr) {}
@@ -24,8 +22,7 @@ BOOL CKestrelMenuApp::InitInstance()
     wc.lpszClassName = kMenuWindowClass;
     RegisterClassOnce(wc);
 
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&m_nGdiplusToken, &input, nullptr);
+    m_gdiplus.emplace();
 
     CKestrelMenuDlg dlg;
     m_pMainWnd = &dlg;
@@ -36,7 +33,6 @@ BOOL CKestrelMenuApp::InitInstance()
 
 int CKestrelMenuApp::ExitInstance()
 {
-    if (m_nGdiplusToken)
-        Gdiplus::GdiplusShutdown(m_nGdiplusToken);
+    m_gdiplus.reset();
     return CWinApp::ExitInstance();
 }

@@ -1,6 +1,9 @@
 #pragma once
 // Popbar's application object: single-instance test, the menu window's class, GDI+ and the menu's run.
 #include "app.h"
+#include "gdiplus_session.h"
+
+#include <optional>
 
 class CKestrelMenuApp : public CWinApp {
 public:
@@ -10,5 +13,6 @@ public:
     int ExitInstance() override;
 
 private:
-    ULONG_PTR m_nGdiplusToken = 0;
+    // Started after the single-instance test, ended after the menu dialog and its pictures are gone.
+    std::optional<fw::gdiplus_session> m_gdiplus;
 };

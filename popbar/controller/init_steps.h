@@ -7,7 +7,7 @@
 struct InitSteps {
     std::function<bool()> loadResource; // true when the skin library was loaded
     std::function<void()> findScreenHub;
-    std::function<int()> createButtons; // 0 when done
+    std::function<bool()> createButtons; // true when built
     std::function<HRESULT()> layoutButtons; // S_OK when done
 };
 

@@ -1,6 +1,5 @@
 #include "controller/kestrel_menu_dlg.h"
 
-#include "controller/button_lookup.h"
 #include "controller/init_steps.h"
 #include "controller/auto_hide_timer.h"
 #include "controller/menu_placement.h"
@@ -8,6 +7,8 @@
 #include "keyhook/hook_decisions.h"
 #include "keyhook/keyrelay_message.h"
 #include "keyhook/outside_click_hook.h"
+#include "menu/display_faces.h"
+#include "menu/status_looks.h"
 #include "messagebox.h"
 #include "peers/dial_keyboard.h"
 #include "peers/screen_hub.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr int kBatterySlot = 16;
 constexpr WORD kBackgroundImage = 2168;
 constexpr UINT kMenuOpacityPercent = 85;
 // How long the foreground window may take to answer before the menu takes the foreground without it.
@@ -45,7 +45,8 @@ CKestrelMenuDlg::CKestrelMenuDlg() : CDialog(IDD_KESTREL_MENU, nullptr)
     m_hIcon = ::LoadIconW(m_hInstance, MAKEINTRESOURCEW(IDI_POPBAR));
 }
 
-// The buttons, their pictures, the background and the skin library stay until the process ends.
+// The buttons, their pictures, the background and the skin library last as long as the dialog object,
+// which is the whole run: they go with it, right before the process ends.
 CKestrelMenuDlg::~CKestrelMenuDlg() = default;
 
 const CDialog::MessageMap& CKestrelMenuDlg::GetMessageMap() const
@@ -105,10 +106,10 @@ BOOL CKestrelMenuDlg::OnInitDialog()
     InitSteps steps;
     steps.loadResource = [this] {
         m_hResource = LoadResourceLibrary(m_hInstance);
-        return m_hResource != nullptr;
+        return static_cast<bool>(m_hResource);
     };
     steps.findScreenHub = [] { FindScreenHubWindow(); };
-    steps.createButtons = [this] { return CreateButtons(m_pButtons, m_hResource); };
+    steps.createButtons = [this] { return CreateButtons(m_pButtons, m_hResource.get()); };
     steps.layoutButtons = [this] {
         return LayoutButtons(
             m_pButtons, m_hWndMenu, m_hInstance, [this] { ApplyDisplayMode(); },
@@ -137,7 +138,7 @@ bool CKestrelMenuDlg::FinishInitialisation()
     }
 
     SetMenuOpacity(kMenuOpacityPercent, m_hWndMenu);
-    LoadPngResource(&m_pBackground, kBackgroundImage, L"PNG", m_hResource);
+    LoadPngResource(m_pBackground, kBackgroundImage, L"PNG", m_hResource.get());
 
     // The dialog manager shows the visible template right after this: keep that show off-screen.
     const SIZE size = MenuSize();
@@ -219,7 +220,7 @@ void CKestrelMenuDlg::ActivatePressed()
     if (m_nSelected < 0)
         return;
     // Sent, so the command has run before the highlight comes back.
-    ::SendMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(m_pButtons[m_nSelected]->m_nID, 0), 0);
+    ::SendMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(m_pButtons[m_nSelected]->ID(), 0), 0);
     m_pButtons[m_nSelected]->SetState(STATE_HOVER);
 }
 
@@ -312,7 +313,7 @@ void CKestrelMenuDlg::OnMenuKey()
     DebugTrace((status & STATUS_WIRED_LAN_ON) ? L"\nMSG_MENUBTN : Wired LAN ON" : L"\nMSG_MENUBTN : Wired LAN OFF");
     for (const ButtonLook& look : PairLooksFromStatus(status))
         ForEachButtonWithId(m_pButtons, look.nID, [&](CImageButton& button) { button.SetOn(look.bOn); });
-    static_cast<CImageButtonBattery*>(m_pButtons[kBatterySlot])->SetLevel(status);
+    BatteryButton(m_pButtons).SetLevel(status);
     ApplyDisplayMode();
 
     TakeForeground();
@@ -411,7 +412,7 @@ LRESULT CKestrelMenuDlg::OnPaint(WPARAM, LPARAM)
 {
     const fw::paint_scope paint(m_hWnd);
     const SIZE size = MenuSize();
-    m_face.Paint(paint.get(), m_pBackground, size.cx, size.cy);
+    m_face.Paint(paint.get(), m_pBackground.get(), size.cx, size.cy);
     return 0;
 }
 
@@ -440,7 +441,9 @@ bool CKestrelMenuDlg::IsMenuVisible() const
 
 void CKestrelMenuDlg::ApplyDisplayMode()
 {
-    ::ApplyDisplayMode(m_pButtons, m_hWndMenu);
+    if (const std::optional<DWORD> mode = ReadDisplayMode())
+        ShowDisplayFace(m_pButtons, *mode);
+    ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
 }
 
 void CKestrelMenuDlg::TakeForeground()

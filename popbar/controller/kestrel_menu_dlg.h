@@ -5,12 +5,15 @@
 #include "commands/command_table.h"
 #include "controller/keyboard_walk.h"
 #include "dialog.h"
+#include "handles.h"
 #include "menu/menu_buttons.h"
 #include "menu/menu_paint.h"
 
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
+
+#include <memory>
 
 class CKestrelMenuDlg : public CDialog {
 public:
@@ -65,12 +68,12 @@ private:
     // The background's size; the window's size from its template when there is no background.
     SIZE MenuSize() const;
 
-    HMODULE m_hResource = nullptr;
+    fw::unique_hmodule m_hResource;
     bool m_bInKeyEvent = false;
-    Gdiplus::Image* m_pBackground = nullptr;
+    std::unique_ptr<Gdiplus::Image> m_pBackground;
     int m_nSelected = -1;
     bool m_bDisplayChangeLatch = false;
-    CImageButton* m_pButtons[kButtonCount] = {};
+    MenuButtons m_pButtons;
     HICON m_hIcon = nullptr;
     HINSTANCE m_hInstance = nullptr;
     HWND m_hWndMenu = nullptr;

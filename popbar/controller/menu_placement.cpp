@@ -1,7 +1,4 @@
-#include "menu_placement.h"
-
-#include "protocol/menu.h"
-#include "protocol/screen_hub.h"
+#include "controller/menu_placement.h"
 
 POINT OpenMenuPlace(LONG nDesktopRight, SIZE menu)
 {
@@ -11,23 +8,4 @@ POINT OpenMenuPlace(LONG nDesktopRight, SIZE menu)
 POINT ParkedMenuPlace(SIZE menu)
 {
     return {-30 - menu.cx, -30 - menu.cy};
-}
-
-std::array<ButtonLook, 8> PairLooksFromStatus(DWORD nStatus)
-{
-    const bool bLan = (nStatus & STATUS_WIRED_LAN_ON) != 0;
-    const bool bBluetooth = (nStatus & STATUS_BLUETOOTH_ON) != 0;
-    const bool bWireless = (nStatus & STATUS_WIRELESS_ON) != 0;
-    // The order the menu sets them in: for the wired LAN and Bluetooth the lit button first.
-    return {{
-        bLan ? ButtonLook{ID_WIRED_LAN_ON, true} : ButtonLook{ID_WIRED_LAN_OFF, true},
-        bLan ? ButtonLook{ID_WIRED_LAN_OFF, false} : ButtonLook{ID_WIRED_LAN_ON, false},
-        bBluetooth ? ButtonLook{ID_BLUETOOTH_ON, true} : ButtonLook{ID_BLUETOOTH_OFF, true},
-        bBluetooth ? ButtonLook{ID_BLUETOOTH_OFF, false} : ButtonLook{ID_BLUETOOTH_ON, false},
-        {ID_WIRELESS_ON, bWireless},
-        {ID_WIRELESS_OFF, !bWireless},
-        // The screen pair always opens on ON: Screen Hub keeps no state for it.
-        {ID_SCREEN_ON, true},
-        {ID_SCREEN_OFF, false},
-    }};
 }

@@ -7,13 +7,16 @@
 
 #include <commctrl.h>
 
+#include <map>
+
 namespace {
 
 constexpr wchar_t kWindowName[] = L"KESTREL_MENU Button";
 // WS_CHILD with the owner-draw value in the class bits, which this class gives no meaning.
 constexpr DWORD kButtonStyle = 0x4000000B;
 
-// Every live button window and its object. Nothing touches it before the first window exists.
+// Every live button window and its object: how the window procedure finds its button. Nothing
+// touches it before the first window exists.
 std::map<HWND, CImageButton*> s_mapButtons;
 
 void RegisterButtonClass(HINSTANCE hInstance, WNDPROC pfnWndProc)
@@ -39,9 +42,6 @@ CImageButton::~CImageButton()
     // No entry may outlive its object, even if the window could not be destroyed here.
     for (auto it = s_mapButtons.begin(); it != s_mapButtons.end();)
         it = it->second == this ? s_mapButtons.erase(it) : std::next(it);
-    for (Gdiplus::Image* pImage : {m_pImgOnNormal, m_pImgOnPressed, m_pImgOnHover, m_pImgOffNormal,
-                                   m_pImgOffPressed, m_pImgOffHover})
-        delete pImage;
 }
 
 CImageButton* CImageButton::FromHandle(HWND hWnd)
@@ -50,29 +50,20 @@ CImageButton* CImageButton::FromHandle(HWND hWnd)
     return it == s_mapButtons.end() ? nullptr : it->second;
 }
 
-void CImageButton::LoadSlot(Gdiplus::Image*& pSlot, HMODULE hResource, WORD nID)
+void CImageButton::LoadSlot(std::unique_ptr<Gdiplus::Image>& slot, HMODULE hResource, WORD nID)
 {
-    delete pSlot;
-    pSlot = nullptr;
+    slot.reset();
     // Faces and glyphs are drawn at every paint of the open menu.
-    LoadPngResourceForDrawing(&pSlot, nID, L"PNG", hResource);
+    LoadPngResourceForDrawing(slot, nID, L"PNG", hResource);
 }
 
-void CImageButton::FinishLoad()
+void CImageButton::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover, WORD nOff)
 {
-    m_nImageWidth = m_pImgOnNormal ? static_cast<int>(m_pImgOnNormal->GetWidth()) : 0;
-    m_nImageHeight = m_pImgOnNormal ? static_cast<int>(m_pImgOnNormal->GetHeight()) : 0;
-    m_bOn = TRUE;
-    m_bEnabled = TRUE;
+    LoadImages(hResource, nOnNormal, nOnPressed, nOnHover, nOff, nOff, nOff);
 }
 
-int CImageButton::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover, WORD nOff)
-{
-    return LoadImages(hResource, nOnNormal, nOnPressed, nOnHover, nOff, nOff, nOff);
-}
-
-int CImageButton::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover,
-                             WORD nOffNormal, WORD nOffPressed, WORD nOffHover)
+void CImageButton::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover,
+                              WORD nOffNormal, WORD nOffPressed, WORD nOffHover)
 {
     LoadSlot(m_pImgOnNormal, hResource, nOnNormal);
     LoadSlot(m_pImgOnPressed, hResource, nOnPressed);
@@ -80,8 +71,10 @@ int CImageButton::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed,
     LoadSlot(m_pImgOffNormal, hResource, nOffNormal);
     LoadSlot(m_pImgOffPressed, hResource, nOffPressed);
     LoadSlot(m_pImgOffHover, hResource, nOffHover);
-    FinishLoad();
-    return 0;
+    m_nImageWidth = m_pImgOnNormal ? static_cast<int>(m_pImgOnNormal->GetWidth()) : 0;
+    m_nImageHeight = m_pImgOnNormal ? static_cast<int>(m_pImgOnNormal->GetHeight()) : 0;
+    m_bOn = TRUE;
+    m_bEnabled = TRUE;
 }
 
 HRESULT CImageButton::Create(int x, int y, int nWidth, int nHeight, UINT nID, HWND hWndParent,
@@ -141,31 +134,30 @@ void CImageButton::Invalidate(BOOL bErase) const
         ::InvalidateRect(m_hWnd, nullptr, bErase);
 }
 
-Gdiplus::Image* CImageButton::Face(FaceSlot slot) const
+const Gdiplus::Image* CImageButton::Face(FaceSlot slot) const
 {
     switch (slot) {
-    case FaceSlot::OnNormal: return m_pImgOnNormal;
-    case FaceSlot::OnPressed: return m_pImgOnPressed;
-    case FaceSlot::OnHover: return m_pImgOnHover;
-    case FaceSlot::OffNormal: return m_pImgOffNormal;
-    case FaceSlot::OffPressed: return m_pImgOffPressed;
-    case FaceSlot::OffHover: return m_pImgOffHover;
+    case FaceSlot::OnNormal: return m_pImgOnNormal.get();
+    case FaceSlot::OnPressed: return m_pImgOnPressed.get();
+    case FaceSlot::OnHover: return m_pImgOnHover.get();
+    case FaceSlot::OffNormal: return m_pImgOffNormal.get();
+    case FaceSlot::OffPressed: return m_pImgOffPressed.get();
+    case FaceSlot::OffHover: return m_pImgOffHover.get();
     }
     return nullptr;
 }
 
-void CImageButton::DrawStretched(Gdiplus::Graphics& graphics, Gdiplus::Image* pImage, int x, int y, int w, int h)
+void CImageButton::DrawStretched(Gdiplus::Graphics& graphics, const Gdiplus::Image* pImage, int x, int y, int w,
+                                 int h)
 {
+    // GDI+ draws from a non-const image without changing it.
     if (pImage)
-        graphics.DrawImage(pImage, x, y, w, h);
+        graphics.DrawImage(const_cast<Gdiplus::Image*>(pImage), x, y, w, h);
 }
 
-void CImageButton::Paint(HDC)
+void CImageButton::Paint(HDC hdc) const
 {
-    if (!m_hWnd)
-        return;
-    fw::unique_window_dc dc(m_hWnd);
-    Gdiplus::Graphics graphics(dc.get());
+    Gdiplus::Graphics graphics(hdc);
     DrawStretched(graphics, Face(ChooseFace(m_bOn, m_bEnabled, m_nState)), 0, 0, m_nWidth, m_nHeight);
 }
 
@@ -180,24 +172,33 @@ LRESULT CALLBACK CImageButton::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPAR
             pButton->m_hWnd = nullptr;
         return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
     }
-    return pButton->OnMessage(uMsg, wParam, lParam);
+    // No exception may unwind into the system's code that called us.
+    try {
+        return pButton->OnMessage(uMsg, wParam, lParam);
+    } catch (...) {
+        return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
+    }
+}
+
+void CImageButton::OnPaint()
+{
+    // BeginPaint sends the frame and erase messages on its way; the face drawn right after it covers
+    // what they would draw, so they draw nothing.
+    if (m_bInBeginPaint)
+        return;
+    m_bInBeginPaint = true;
+    const fw::paint_scope paint(m_hWnd);
+    m_bInBeginPaint = false;
+    Paint(paint.get());
 }
 
 LRESULT CImageButton::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg) {
     case WM_PAINT:
-    case WM_NCPAINT: {
-        // BeginPaint sends the frame and erase messages on its way; the face drawn right after it
-        // would cover what they drew, so they draw nothing.
-        if (m_bInBeginPaint)
-            return 0;
-        m_bInBeginPaint = true;
-        fw::paint_scope paint(m_hWnd);
-        m_bInBeginPaint = false;
-        Paint(paint.get());
+    case WM_NCPAINT:
+        OnPaint();
         return 0;
-    }
     case WM_ERASEBKGND:
         // The face covers the whole window, so the class brush never shows.
         if (!m_bInBeginPaint)
@@ -205,24 +206,20 @@ LRESULT CImageButton::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_MOUSEMOVE:
         if (m_nState == STATE_NORMAL) {
-            m_nState = STATE_HOVER;
-            Invalidate(FALSE);
+            SetState(STATE_HOVER);
             TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
             ::_TrackMouseEvent(&tme);
         }
         return 0;
     case WM_LBUTTONDOWN:
-        m_nState = STATE_PRESSED;
-        Invalidate(FALSE);
+        SetState(STATE_PRESSED);
         return 0;
     case WM_LBUTTONUP:
-        m_nState = STATE_HOVER;
-        Invalidate(FALSE);
+        SetState(STATE_HOVER);
         ::PostMessageW(m_hWndParent, WM_COMMAND, MAKEWPARAM(m_nID, 0), 0);
         return 0;
     case WM_MOUSELEAVE:
-        m_nState = STATE_NORMAL;
-        Invalidate(FALSE);
+        SetState(STATE_NORMAL);
         return 0;
     default:
         return ::DefWindowProcW(m_hWnd, uMsg, wParam, lParam);

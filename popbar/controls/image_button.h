@@ -5,10 +5,9 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
-#include "controls/battery_face.h"
 #include "controls/button_face.h"
 
-#include <map>
+#include <memory>
 
 class CImageButton {
 public:
@@ -17,87 +16,74 @@ public:
     CImageButton& operator=(const CImageButton&) = delete;
     virtual ~CImageButton();
 
-    // Draws the current face through a context of the button's own window; hdc is not used.
-    virtual void Paint(HDC hdc);
-
-    // Lit normal, pressed and hover, and one unlit picture for all three unlit states.
-    int LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover, WORD nOff);
+    // Lit normal, pressed and hover, and one unlit picture for all three unlit states. A picture that
+    // fails to load leaves its face empty, which draws nothing.
+    void LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover, WORD nOff);
     // Lit normal, pressed and hover, then unlit normal, pressed and hover.
-    int LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover, WORD nOffNormal,
-                   WORD nOffPressed, WORD nOffHover);
+    void LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover, WORD nOffNormal,
+                    WORD nOffPressed, WORD nOffHover);
 
     // Creates the button's window (replacing one it already has); S_OK or E_FAIL.
     HRESULT Create(int x, int y, int nWidth, int nHeight, UINT nID, HWND hWndParent, HINSTANCE hInstance,
                    int nCmdShow);
 
+    // Shows (lit and enabled) or hides (unlit and disabled) the window; no repaint.
     void Show(int nCmdShow);
+    // Enables and lights, or disables and dims, and repaints.
     void Enable(BOOL bEnable);
+    // Lit or unlit, and repaints.
     void SetOn(BOOL bOn);
     BOOL IsEnabled() const { return m_bEnabled; }
+    BOOL IsOn() const { return m_bOn; }
     bool IsVisible() const { return m_hWnd && ::IsWindowVisible(m_hWnd); }
+
     // The mouse state, which the menu's keyboard walk also sets: a state it sets is treated exactly
     // as one the mouse set. Setting it repaints the button.
     int State() const { return m_nState; }
     void SetState(int nState);
 
+    UINT ID() const { return m_nID; }
+    HWND Window() const { return m_hWnd; }
+    // The lit normal picture's size, 0 x 0 without it: the size the layout gives the button.
+    SIZE ImageSize() const { return {m_nImageWidth, m_nImageHeight}; }
+
+    // Draws the current face into hdc, stretched over the button's size from (0, 0).
+    virtual void Paint(HDC hdc) const;
+
     // The button whose window this is; null for any other window, live or gone.
     static CImageButton* FromHandle(HWND hWnd);
 
+protected:
+    // The picture of a face slot; null when it failed to load.
+    const Gdiplus::Image* Face(FaceSlot slot) const;
+    // Draws an image stretched to the rectangle; nothing for a missing image.
+    static void DrawStretched(Gdiplus::Graphics& graphics, const Gdiplus::Image* pImage, int x, int y, int w, int h);
+    // Loads one picture into a slot, replacing what it held; the slot stays empty when it fails.
+    static void LoadSlot(std::unique_ptr<Gdiplus::Image>& slot, HMODULE hResource, WORD nID);
+
     int m_nState = STATE_NORMAL;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    void Invalidate(BOOL bErase) const;
+
     HWND m_hWnd = nullptr;
     UINT m_nID = 0;
     int m_nImageWidth = 0;
     int m_nImageHeight = 0;
     HWND m_hWndParent = nullptr;
-    Gdiplus::Image* m_pImgOnNormal = nullptr;
-    Gdiplus::Image* m_pImgOnPressed = nullptr;
-    Gdiplus::Image* m_pImgOnHover = nullptr;
-    Gdiplus::Image* m_pImgOffNormal = nullptr;
-    Gdiplus::Image* m_pImgOffPressed = nullptr;
-    Gdiplus::Image* m_pImgOffHover = nullptr;
+    std::unique_ptr<Gdiplus::Image> m_pImgOnNormal;
+    std::unique_ptr<Gdiplus::Image> m_pImgOnPressed;
+    std::unique_ptr<Gdiplus::Image> m_pImgOnHover;
+    std::unique_ptr<Gdiplus::Image> m_pImgOffNormal;
+    std::unique_ptr<Gdiplus::Image> m_pImgOffPressed;
+    std::unique_ptr<Gdiplus::Image> m_pImgOffHover;
     BOOL m_bEnabled = TRUE;
     BOOL m_bOn = TRUE;
-    int m_nWidth = 0;
-    int m_nHeight = 0;
-
-protected:
-    // The picture of a face slot; null when it failed to load.
-    Gdiplus::Image* Face(FaceSlot slot) const;
-    // Draws an image stretched to the rectangle; nothing for a missing image.
-    static void DrawStretched(Gdiplus::Graphics& graphics, Gdiplus::Image* pImage, int x, int y, int w, int h);
-    // Loads one picture into a slot, replacing what it held; the slot stays empty when it fails.
-    static void LoadSlot(Gdiplus::Image*& pSlot, HMODULE hResource, WORD nID);
-    // Image size from the lit normal picture, and both flags set.
-    void FinishLoad();
-
-private:
-    static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
-    void Invalidate(BOOL bErase) const;
-
     // Set while the button's own BeginPaint runs.
     bool m_bInBeginPaint = false;
-};
-
-// The battery button: its face with the battery percentage drawn over it in digit glyphs.
-class CImageButtonBattery : public CImageButton {
-public:
-    CImageButtonBattery() = default;
-    ~CImageButtonBattery() override;
-
-    void Paint(HDC hdc) override;
-
-    using CImageButton::LoadImages;
-    // The six faces, then glyphs 0-9 and the percent sign from nFirstGlyph on.
-    int LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover, WORD nOffNormal,
-                   WORD nOffPressed, WORD nOffHover, WORD nFirstGlyph);
-
-    // Takes the level from bits 20-27 of the menu status word; the caller repaints.
-    void SetLevel(DWORD dwStatus);
-
-    Gdiplus::Image* m_pGlyph[kGlyphCount] = {};
-    int m_nOnes = 0;
-    int m_nTens = 0;
-    BOOL m_bFull = FALSE;
-    BOOL m_bNoLevel = FALSE;
 };

@@ -1,20 +1,11 @@
-#include "controls/image_button.h"
+#include "controls/image_button_battery.h"
 
-#include "handles.h"
-
-CImageButtonBattery::~CImageButtonBattery()
-{
-    for (Gdiplus::Image* pGlyph : m_pGlyph)
-        delete pGlyph;
-}
-
-int CImageButtonBattery::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover,
-                                    WORD nOffNormal, WORD nOffPressed, WORD nOffHover, WORD nFirstGlyph)
+void CImageButtonBattery::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover,
+                                     WORD nOffNormal, WORD nOffPressed, WORD nOffHover, WORD nFirstGlyph)
 {
     CImageButton::LoadImages(hResource, nOnNormal, nOnPressed, nOnHover, nOffNormal, nOffPressed, nOffHover);
     for (int k = 0; k < kGlyphCount; ++k)
         LoadSlot(m_pGlyph[k], hResource, static_cast<WORD>(nFirstGlyph + k));
-    return 0;
 }
 
 void CImageButtonBattery::SetLevel(DWORD dwStatus)
@@ -27,14 +18,11 @@ void CImageButtonBattery::SetLevel(DWORD dwStatus)
     m_bNoLevel = level.bNoLevel;
 }
 
-void CImageButtonBattery::Paint(HDC)
+void CImageButtonBattery::Paint(HDC hdc) const
 {
-    if (!m_hWnd)
-        return;
-    fw::unique_window_dc dc(m_hWnd);
-    Gdiplus::Graphics graphics(dc.get());
+    Gdiplus::Graphics graphics(hdc);
     if (m_bNoLevel) {
-        DrawStretched(graphics, m_pImgOffNormal, 0, 0, m_nWidth, m_nHeight);
+        DrawStretched(graphics, Face(FaceSlot::OffNormal), 0, 0, m_nWidth, m_nHeight);
         return;
     }
     // The battery face is always lit: the flags do not change it.
@@ -47,5 +35,5 @@ void CImageButtonBattery::Paint(HDC)
     }
     const BatteryLevel level{m_nOnes, m_nTens, m_bFull != FALSE, m_bNoLevel != FALSE};
     for (const GlyphPlacement& glyph : BatteryGlyphs(m_nWidth, m_nHeight, sizes, level))
-        DrawStretched(graphics, m_pGlyph[glyph.nGlyph], glyph.x, glyph.y, glyph.w, glyph.h);
+        DrawStretched(graphics, m_pGlyph[glyph.nGlyph].get(), glyph.x, glyph.y, glyph.w, glyph.h);
 }

@@ -4,14 +4,14 @@
 #include "protocol/menu.h"
 
 HWND g_hWndMenu = nullptr;
-HHOOK g_hMouseHook = nullptr;
+fw::unique_hook g_hMouseHook;
 
 int InstallOutsideClickHook()
 {
     if (g_hMouseHook)
         return 0;
-    // A failure leaves the handle null, so the next arming tries again.
-    g_hMouseHook = ::SetWindowsHookExW(WH_MOUSE_LL, OutsideClickProc, ::GetModuleHandleW(nullptr), 0);
+    // A failure leaves the handle empty, so the next arming tries again.
+    g_hMouseHook.reset(::SetWindowsHookExW(WH_MOUSE_LL, OutsideClickProc, ::GetModuleHandleW(nullptr), 0));
     return 1;
 }
 
@@ -19,8 +19,7 @@ int RemoveOutsideClickHook()
 {
     if (!g_hMouseHook)
         return 0;
-    ::UnhookWindowsHookEx(g_hMouseHook);
-    g_hMouseHook = nullptr;
+    g_hMouseHook.reset();
     return 1;
 }
 
@@ -38,5 +37,5 @@ LRESULT CALLBACK OutsideClickProc(int nCode, WPARAM wParam, LPARAM lParam)
     case OutsideClickAction::PassOn:
         break;
     }
-    return ::CallNextHookEx(g_hMouseHook, nCode, wParam, lParam);
+    return ::CallNextHookEx(g_hMouseHook.get(), nCode, wParam, lParam);
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The outside-click hook: while armed, the next left click anywhere on the desktop becomes
 // command 104 of the menu, and the window under the pointer gets neither the press nor the release.
+#include "handles.h"
+
 #include <windows.h>
 
 // The menu window, target of the hook's command; set by the menu's initialisation.
 extern HWND g_hWndMenu;
-// The installed hook; null while disarmed.
-extern HHOOK g_hMouseHook;
+// The installed hook; empty while disarmed.
+extern fw::unique_hook g_hMouseHook;
 
 // 1 when the hook was installed now, 0 when one was already installed.
 int InstallOutsideClickHook();

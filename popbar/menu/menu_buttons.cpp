@@ -1,56 +1,62 @@
 #include "menu/menu_buttons.h"
 
 #include <initializer_list>
+#include <new>
 
 namespace {
 
-int LoadSlotImages(CImageButton& button, const ButtonSlot& slot, HMODULE hResource)
+void LoadSlotImages(CImageButton& button, const ButtonSlot& slot, HMODULE hResource)
 {
     const WORD* ids = slot.images;
     switch (slot.form) {
     case ImageForm::FourIds:
-        return button.LoadImages(hResource, ids[0], ids[1], ids[2], ids[3]);
+        button.LoadImages(hResource, ids[0], ids[1], ids[2], ids[3]);
+        break;
     case ImageForm::SixIds:
-        return button.LoadImages(hResource, ids[0], ids[1], ids[2], ids[3], ids[4], ids[5]);
+        button.LoadImages(hResource, ids[0], ids[1], ids[2], ids[3], ids[4], ids[5]);
+        break;
     case ImageForm::SixIdsAndGlyphs:
-        return static_cast<CImageButtonBattery&>(button).LoadImages(hResource, ids[0], ids[1], ids[2], ids[3],
-                                                                    ids[4], ids[5], slot.nFirstGlyph);
+        static_cast<CImageButtonBattery&>(button).LoadImages(hResource, ids[0], ids[1], ids[2], ids[3], ids[4],
+                                                             ids[5], slot.nFirstGlyph);
+        break;
     }
-    return 0;
 }
 
 HRESULT CreateSlot(CImageButton& button, int nSlot, HWND hWndMenu, HINSTANCE hInstance)
 {
     const ButtonSlot& slot = kButtonTable[nSlot];
-    const POINT pt = ButtonPosition(slot.nRow, slot.bRightColumn, button.m_nImageWidth, button.m_nImageHeight);
-    return button.Create(pt.x, pt.y, button.m_nImageWidth, button.m_nImageHeight, slot.nID, hWndMenu, hInstance,
+    const SIZE size = button.ImageSize();
+    const POINT pt = ButtonPosition(slot.nRow, slot.bRightColumn, size.cx, size.cy);
+    return button.Create(pt.x, pt.y, size.cx, size.cy, slot.nID, hWndMenu, hInstance,
                          slot.bShown ? SW_SHOW : SW_HIDE);
 }
 
 } // namespace
 
-int CreateButtons(CImageButton* (&pButtons)[kButtonCount], HMODULE hResource)
+bool CreateButtons(MenuButtons& buttons, HMODULE hResource)
 {
-    for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
-        if (kButtonTable[nSlot].form == ImageForm::SixIdsAndGlyphs)
-            pButtons[nSlot] = new CImageButtonBattery;
-        else
-            pButtons[nSlot] = new CImageButton;
+    try {
+        for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
+            if (kButtonTable[nSlot].form == ImageForm::SixIdsAndGlyphs)
+                buttons[nSlot] = std::make_unique<CImageButtonBattery>();
+            else
+                buttons[nSlot] = std::make_unique<CImageButton>();
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
     }
-    for (int nSlot : kLoadOrder) {
-        if (const int nResult = LoadSlotImages(*pButtons[nSlot], kButtonTable[nSlot], hResource))
-            return nResult;
-    }
-    return 0;
+    for (int nSlot : kLoadOrder)
+        LoadSlotImages(*buttons[nSlot], kButtonTable[nSlot], hResource);
+    return true;
 }
 
-HRESULT LayoutButtons(CImageButton* const (&pButtons)[kButtonCount], HWND hWndMenu, HINSTANCE hInstance,
+HRESULT LayoutButtons(const MenuButtons& buttons, HWND hWndMenu, HINSTANCE hInstance,
                       const std::function<void()>& applyDisplayMode,
                       const std::function<void()>& postAvailabilityQuery)
 {
     auto createSlots = [&](std::initializer_list<int> slots) {
         for (int nSlot : slots) {
-            const HRESULT hr = CreateSlot(*pButtons[nSlot], nSlot, hWndMenu, hInstance);
+            const HRESULT hr = CreateSlot(*buttons[nSlot], nSlot, hWndMenu, hInstance);
             if (FAILED(hr))
                 return hr;
         }
@@ -65,4 +71,9 @@ HRESULT LayoutButtons(CImageButton* const (&pButtons)[kButtonCount], HWND hWndMe
         return hr;
     postAvailabilityQuery();
     return createSlots({10, 11, 12, 13, 14, 15, 16});
+}
+
+CImageButtonBattery& BatteryButton(const MenuButtons& buttons)
+{
+    return static_cast<CImageButtonBattery&>(*buttons[kBatterySlot]);
 }

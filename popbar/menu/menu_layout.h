@@ -3,6 +3,9 @@
 #include <windows.h>
 
 constexpr int kButtonCount = 17;
+// Slots 0-3 are the display-mode button's faces, one of them shown; slot 16 is the battery.
+constexpr int kDisplayFaceCount = 4;
+constexpr int kBatterySlot = 16;
 
 // How a slot's pictures are loaded: three lit faces and one unlit picture, six faces, or six faces
 // and the battery's digit glyphs.

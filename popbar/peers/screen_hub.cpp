@@ -1,9 +1,8 @@
-#include "screen_hub.h"
+#include "peers/screen_hub.h"
 
-#include "handles.h"
-#include "protocol/screen_hub.h"
-#include "peers/display_mode.h"
 #include "peers/screen_hub_path.h"
+#include "protocol/screen_hub.h"
+#include "registry.h"
 
 #include <shellapi.h>
 
@@ -14,22 +13,6 @@ HWND g_hWndScreenHub = nullptr;
 namespace {
 
 constexpr UINT kStatusTimeoutMs = 3000;
-
-// A 4-byte value of the settings key; its stored type is not looked at.
-bool ReadSetting(HKEY hKey, const wchar_t* pszName, DWORD& value)
-{
-    DWORD cb = sizeof(value);
-    return ::RegQueryValueExW(hKey, pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &cb) ==
-           ERROR_SUCCESS;
-}
-
-fw::unique_hkey OpenSettings()
-{
-    fw::unique_hkey key;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kHubSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
-        key.reset();
-    return key;
-}
 
 std::wstring OwnPath()
 {
@@ -59,25 +42,12 @@ DWORD QueryMenuStatus()
     if (::SendMessageTimeoutW(g_hWndScreenHub, MSG_HUBCMD, HUBCMD_QUERYSTATUS, 0, SMTO_ABORTIFHUNG, kStatusTimeoutMs,
                               &reply))
         return static_cast<DWORD>(reply);
-
-    DWORD status = 0;
-    const fw::unique_hkey key = OpenSettings();
-    if (!key || !ReadSetting(key.get(), kStatusValue, status))
-        return 0;
-    return status;
+    return fw::ReadRegistryDword(HKEY_CURRENT_USER, kHubSettingsKey, kStatusValue).value_or(0);
 }
 
-void ApplyDisplayMode(CImageButton* const (&pButtons)[kButtonCount], HWND hWndMenu)
+std::optional<DWORD> ReadDisplayMode()
 {
-    if (const fw::unique_hkey key = OpenSettings()) {
-        DWORD display = 0;
-        if (ReadSetting(key.get(), kDisplayValue, display)) {
-            const int shown = DisplayFaceSlot(display);
-            for (int slot = 0; slot < 4; ++slot)
-                pButtons[slot]->Show(slot == shown ? SW_SHOW : SW_HIDE);
-        }
-    }
-    ::InvalidateRect(hWndMenu, nullptr, TRUE);
+    return fw::ReadRegistryDword(HKEY_CURRENT_USER, kHubSettingsKey, kDisplayValue);
 }
 
 void PostHubCommand(WPARAM nCode, LPARAM nArgument)

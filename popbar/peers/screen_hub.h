@@ -1,8 +1,8 @@
 #pragma once
 // Popbar's link to Screen Hub: its window, the menu status word, the display mode, commands, start.
-#include "menu/menu_buttons.h"
-
 #include <windows.h>
+
+#include <optional>
 
 // Screen Hub's window as last looked up (null when it was not running then); never owned.
 extern HWND g_hWndScreenHub;
@@ -11,8 +11,8 @@ extern HWND g_hWndScreenHub;
 HWND FindScreenHubWindow();
 // The status word: Screen Hub's answer within 3000 ms, else its registry copy, else 0.
 DWORD QueryMenuStatus();
-// Shows the display-mode face that Screen Hub's "Display" value selects, then repaints the menu.
-void ApplyDisplayMode(CImageButton* const (&pButtons)[kButtonCount], HWND hWndMenu);
+// The display mode from Screen Hub's "Display" value; nothing when it cannot be read.
+std::optional<DWORD> ReadDisplayMode();
 // Posts a command to Screen Hub's window; nothing waits for an answer.
 void PostHubCommand(WPARAM nCode, LPARAM nArgument);
 // True when Screen Hub runs or its start was handed to the shell; false when it could not be found.

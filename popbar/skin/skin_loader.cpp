@@ -1,16 +1,13 @@
 #include "skin/skin_loader.h"
 
-#include "handles.h"
-
 #include <cstring>
-#include <memory>
 
-HMODULE LoadResourceLibrary(HINSTANCE hInstance)
+fw::unique_hmodule LoadResourceLibrary(HINSTANCE hInstance)
 {
     wchar_t szName[MAX_PATH] = {};
     if (::LoadStringW(hInstance, kSkinLibraryNameId, szName, MAX_PATH) == 0)
-        return nullptr;
-    return ::LoadLibraryW(szName);
+        return {};
+    return fw::unique_hmodule(::LoadLibraryW(szName));
 }
 
 namespace {
@@ -19,66 +16,41 @@ struct StreamRelease {
     void operator()(IStream* pStream) const { pStream->Release(); }
 };
 
-// A PNG resource decoded from a movable block that holds its bytes: the bitmap may read the block
-// for as long as it lives, so the bitmap goes first.
-struct DecodedPng {
-    fw::unique_hglobal hBlock;
-    std::unique_ptr<Gdiplus::Bitmap> pBitmap;
-};
-
-bool DecodePng(DecodedPng& png, WORD nID, const wchar_t* pszType, HMODULE hModule)
+std::unique_ptr<Gdiplus::Bitmap> DecodePng(WORD nID, const wchar_t* pszType, HMODULE hModule)
 {
     HRSRC hResInfo = ::FindResourceW(hModule, MAKEINTRESOURCEW(nID), pszType);
     if (!hResInfo)
-        return false;
+        return nullptr;
     const DWORD nSize = ::SizeofResource(hModule, hResInfo);
     if (nSize == 0)
-        return false;
+        return nullptr;
     HGLOBAL hResData = ::LoadResource(hModule, hResInfo);
     const void* pData = hResData ? ::LockResource(hResData) : nullptr;
     if (!pData)
-        return false;
+        return nullptr;
 
     fw::unique_hglobal hBlock(::GlobalAlloc(GMEM_MOVEABLE, nSize));
     if (!hBlock)
-        return false;
-    fw::global_lock lock(hBlock.get());
-    if (!lock.get())
-        return false;
-    std::memcpy(lock.get(), pData, nSize);
-
-    // The stream must not free the block: the bitmap decodes from it for as long as it lives.
-    IStream* pRawStream = nullptr;
-    if (FAILED(::CreateStreamOnHGlobal(hBlock.get(), FALSE, &pRawStream)))
-        return false;
-    std::unique_ptr<Gdiplus::Bitmap> pBitmap;
+        return nullptr;
     {
-        std::unique_ptr<IStream, StreamRelease> pStream(pRawStream);
-        pBitmap.reset(Gdiplus::Bitmap::FromStream(pStream.get(), FALSE));
+        const fw::global_lock lock(hBlock.get());
+        if (!lock.get())
+            return nullptr;
+        std::memcpy(lock.get(), pData, nSize);
     }
+
+    // From here the stream owns the block and frees it with its last reference; GDI+ keeps one for
+    // as long as the bitmap may read the picture's bytes.
+    IStream* pRawStream = nullptr;
+    if (FAILED(::CreateStreamOnHGlobal(hBlock.get(), TRUE, &pRawStream)))
+        return nullptr;
+    hBlock.release();
+    const std::unique_ptr<IStream, StreamRelease> pStream(pRawStream);
+    std::unique_ptr<Gdiplus::Bitmap> pBitmap(Gdiplus::Bitmap::FromStream(pStream.get(), FALSE));
     if (!pBitmap || pBitmap->GetLastStatus() != Gdiplus::Ok)
-        return false;
-
-    lock.release();
-    png.hBlock = std::move(hBlock);
-    png.pBitmap = std::move(pBitmap);
-    return true;
+        return nullptr;
+    return pBitmap;
 }
-
-} // namespace
-
-bool LoadPngResource(Gdiplus::Image** ppImage, WORD nID, const wchar_t* pszType, HMODULE hModule)
-{
-    DecodedPng png;
-    if (!DecodePng(png, nID, pszType, hModule))
-        return false;
-    // The block stays with the image for the image's whole life.
-    png.hBlock.release();
-    *ppImage = png.pBitmap.release();
-    return true;
-}
-
-namespace {
 
 // True when every pixel of the picture is fully opaque.
 bool IsOpaque(Gdiplus::Bitmap& bitmap)
@@ -99,17 +71,26 @@ bool IsOpaque(Gdiplus::Bitmap& bitmap)
 
 } // namespace
 
-bool LoadPngResourceForDrawing(Gdiplus::Image** ppImage, WORD nID, const wchar_t* pszType, HMODULE hModule)
+bool LoadPngResource(std::unique_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType, HMODULE hModule)
 {
-    DecodedPng png;
-    if (!DecodePng(png, nID, pszType, hModule))
+    std::unique_ptr<Gdiplus::Bitmap> pBitmap = DecodePng(nID, pszType, hModule);
+    if (!pBitmap)
         return false;
-    const Gdiplus::Rect whole(0, 0, static_cast<INT>(png.pBitmap->GetWidth()),
-                              static_cast<INT>(png.pBitmap->GetHeight()));
-    const Gdiplus::PixelFormat format = IsOpaque(*png.pBitmap) ? PixelFormat32bppRGB : PixelFormat32bppPARGB;
-    std::unique_ptr<Gdiplus::Bitmap> pCopy(png.pBitmap->Clone(whole, format));
+    image = std::move(pBitmap);
+    return true;
+}
+
+bool LoadPngResourceForDrawing(std::unique_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType,
+                               HMODULE hModule)
+{
+    const std::unique_ptr<Gdiplus::Bitmap> pBitmap = DecodePng(nID, pszType, hModule);
+    if (!pBitmap)
+        return false;
+    const Gdiplus::Rect whole(0, 0, static_cast<INT>(pBitmap->GetWidth()), static_cast<INT>(pBitmap->GetHeight()));
+    const Gdiplus::PixelFormat format = IsOpaque(*pBitmap) ? PixelFormat32bppRGB : PixelFormat32bppPARGB;
+    std::unique_ptr<Gdiplus::Bitmap> pCopy(pBitmap->Clone(whole, format));
     if (!pCopy || pCopy->GetLastStatus() != Gdiplus::Ok)
         return false;
-    *ppImage = pCopy.release();
+    image = std::move(pCopy);
     return true;
 }

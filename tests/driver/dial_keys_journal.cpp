@@ -3,6 +3,7 @@
 #include "dial_keys.h"
 #include "files.h"
 #include "paths.h"
+#include "protocol/dial_keyboard.h"
 #include "wait.h"
 
 #include <sstream>
@@ -69,7 +70,7 @@ bool DialKeysJournal::WaitFor(const std::wstring& program, const std::wstring& e
 
 std::wstring InstalledDialKeys()
 {
-    return ProgramFilesFolder() + L"\\Microsoft Touch Pack\\DialKeys\\DialKeys.exe";
+    return ProgramFilesFolder() + L"\\" + kDialKeysProgram;
 }
 
 HWND DialKeyboardWindow()

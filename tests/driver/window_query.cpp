@@ -1,6 +1,7 @@
 #include "window_query.h"
 
 #include "handles.h"
+#include "pixels.h"
 #include "wait.h"
 
 namespace driver {
@@ -42,39 +43,18 @@ HWND BoxIconControl(HWND hBox)
 // red, the information and question signs blue).
 bool ShowsWarningSign(HWND hControl)
 {
-    // Read from the screen: another process's window cannot be read through a context of its own.
     RECT rc{};
-    if (!hControl || !::GetWindowRect(hControl, &rc))
+    if (!hControl || !::GetWindowRect(hControl, &rc) || rc.right <= rc.left || rc.bottom <= rc.top)
         return false;
-    const POINT origin{rc.left, rc.top};
-    ::OffsetRect(&rc, -rc.left, -rc.top);
-    if (rc.right <= 0 || rc.bottom <= 0)
-        return false;
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = rc.right;
-    bmi.bmiHeader.biHeight = -rc.bottom;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    fw::unique_window_dc source(nullptr);
-    HDC hdc = ::CreateCompatibleDC(source.get());
-    HBITMAP hBitmap = ::CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    const ScreenShot shot(rc);
     int yellow = 0;
-    if (hBitmap) {
-        HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
-        ::BitBlt(hdc, 0, 0, rc.right, rc.bottom, source.get(), origin.x, origin.y, SRCCOPY);
-        ::GdiFlush();
-        const DWORD* p = static_cast<const DWORD*>(pBits);
-        for (int i = 0; i < rc.right * rc.bottom; ++i) {
-            const int r = (p[i] >> 16) & 0xFF, g = (p[i] >> 8) & 0xFF, b = p[i] & 0xFF;
-            if (r > 180 && g > 140 && b < 100)
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        for (int x = rc.left; x < rc.right; ++x) {
+            const COLORREF c = shot.At(x, y);
+            if (GetRValue(c) > 180 && GetGValue(c) > 140 && GetBValue(c) < 100)
                 ++yellow;
         }
-        ::SelectObject(hdc, hOld);
-        ::DeleteObject(hBitmap);
     }
-    ::DeleteDC(hdc);
     return yellow > 20;
 }
 

@@ -21,27 +21,18 @@ POINT FillPatch(const RECT& menu, int row, int column)
     return {menu.left + 128 + column * 102 + 5, menu.top + 9 + row * 41 + 5};
 }
 
-bool Near(COLORREF actual, COLORREF expected)
-{
-    for (int shift : {0, 8, 16}) {
-        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF)) > 3)
-            return false;
-    }
-    return true;
-}
-
 // Waits until the row's left and right faces show these fills.
 testing::AssertionResult FacesShow(const RECT& menu, int row, const std::array<COLORREF, 2>& fills)
 {
     std::array<COLORREF, 2> seen{};
     const bool bShown = driver::WaitUntil(
         [&] {
-            const DesktopShot shot;
+            const driver::ScreenShot shot(menu);
             bool bAll = true;
             for (int column : {0, 1}) {
                 const POINT patch = FillPatch(menu, row, column);
-                seen[column] = shot.Pixel(patch.x, patch.y);
-                bAll = bAll && (fills[column] == kAnyFill || Near(seen[column], fills[column]));
+                seen[column] = shot.At(patch.x, patch.y);
+                bAll = bAll && (fills[column] == kAnyFill || driver::Near(seen[column], fills[column]));
             }
             return bAll;
         },

@@ -1,5 +1,6 @@
 // What Popbar shows outside its window: the pixels of the open menu, the texts that reach a debug
 // viewer, and the message box of a broken installation.
+#include "pixels.h"
 #include "popbar_session.h"
 #include "protocol/debug_viewer.h"
 
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 
 using namespace popbar_e2e;
 
@@ -21,16 +23,6 @@ std::wstring PopbarPath()
 {
     static const std::wstring path = PopbarWithoutScreenHub();
     return path;
-}
-
-bool Near(COLORREF actual, COLORREF expected, int tolerance = 3)
-{
-    for (int shift : {0, 8, 16}) {
-        if (std::abs(static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF)) >
-            tolerance)
-            return false;
-    }
-    return true;
 }
 
 class OpenMenuPixels : public testing::Test {
@@ -63,39 +55,40 @@ TEST_F(OpenMenuPixels, ShowPanelLitAndUnlitPairFacesAndBatteryDigits)
     ASSERT_TRUE(popbar.Start(PopbarPath()));
     ASSERT_TRUE(popbar.SendMenuKey());
     const RECT menu = popbar.MenuRect();
-    auto at = [&](const DesktopShot& shot, int x, int y) { return shot.Pixel(menu.left + x, menu.top + y); };
+    auto at = [&](const driver::ScreenShot& shot, int x, int y) { return shot.At(menu.left + x, menu.top + y); };
 
     // The panel #141820 at alpha 0xF0 over the menu's dark fill (no blending with the desktop here).
-    const COLORREF panel = 0x13171E;
-    const COLORREF lit = 0x2F7DE1;
-    const COLORREF unlit = 0x3A3F48;
-    const COLORREF battery = 0x2E7D32;
+    const COLORREF panel = driver::Hex(0x13171E);
+    const COLORREF lit = driver::Hex(0x2F7DE1);
+    const COLORREF unlit = driver::Hex(0x3A3F48);
+    const COLORREF battery = driver::Hex(0x2E7D32);
     // Row 6 is the wired LAN pair: ON lit at x 128, OFF unlit at x 230; its fill patch is x 3..8, y 3..8.
     const int lanY = 9 + 6 * 41 + 5;
     const int batteryY = 9 + 7 * 41;
-    bool painted = driver::WaitUntil(
-        [&] {
-            const DesktopShot shot;
-            return Near(at(shot, 20, 3), panel) && Near(at(shot, 128 + 5, lanY), lit) &&
-                   Near(at(shot, 230 + 5, lanY), unlit) && Near(at(shot, 128 + 5, batteryY + 5), battery);
-        },
-        5000);
-    const DesktopShot shot;
-    EXPECT_TRUE(painted) << std::hex << "menu at " << menu.left << "," << menu.top << " panel " << at(shot, 20, 3) << " lit " << at(shot, 133, lanY) << " unlit "
-                         << at(shot, 235, lanY) << " battery " << at(shot, 133, batteryY + 5);
-
     // 42 %: the tens glyph at x 35..44, the ones glyph at 45..54, the percent sign at 55..64, rows 7..22.
-    auto whiteIn = [&](int x0, int x1) {
+    auto whiteIn = [&](const driver::ScreenShot& shot, int x0, int x1) {
         int n = 0;
         for (int x = x0; x <= x1; ++x)
             for (int y = 7; y <= 22; ++y)
-                n += at(shot, 128 + x, batteryY + y) == 0xFFFFFF ? 1 : 0;
+                n += at(shot, 128 + x, batteryY + y) == RGB(255, 255, 255) ? 1 : 0;
         return n;
     };
-    EXPECT_GT(whiteIn(35, 44), 0) << "the digit 4";
-    EXPECT_GT(whiteIn(45, 54), 0) << "the digit 2";
-    EXPECT_GT(whiteIn(55, 64), 0) << "the percent sign";
-    EXPECT_EQ(whiteIn(66, 90), 0) << "nothing right of the number";
+    // Each button paints its face and then its glyphs: wait for the whole picture.
+    std::optional<driver::ScreenShot> shot;
+    const bool bPainted = driver::WaitUntil(
+        [&] {
+            shot.emplace(menu);
+            return driver::Near(at(*shot, 20, 3), panel) && driver::Near(at(*shot, 128 + 5, lanY), lit) &&
+                   driver::Near(at(*shot, 230 + 5, lanY), unlit) &&
+                   driver::Near(at(*shot, 128 + 5, batteryY + 5), battery) && whiteIn(*shot, 35, 44) > 0 &&
+                   whiteIn(*shot, 45, 54) > 0 && whiteIn(*shot, 55, 64) > 0;
+        },
+        5000);
+    EXPECT_TRUE(bPainted) << std::hex << "menu at " << menu.left << "," << menu.top << " panel " << at(*shot, 20, 3)
+                          << " lit " << at(*shot, 133, lanY) << " unlit " << at(*shot, 235, lanY) << " battery "
+                          << at(*shot, 133, batteryY + 5) << std::dec << " white in 4, 2, %: " << whiteIn(*shot, 35, 44)
+                          << ", " << whiteIn(*shot, 45, 54) << ", " << whiteIn(*shot, 55, 64);
+    EXPECT_EQ(whiteIn(*shot, 66, 90), 0) << "nothing right of the number";
 }
 
 class DebugViewer : public testing::Test {

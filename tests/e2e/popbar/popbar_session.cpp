@@ -124,42 +124,4 @@ std::vector<HWND> PopbarProcess::Buttons() const
     return buttons;
 }
 
-DesktopShot::DesktopShot()
-{
-    const HWND hDesktop = ::GetDesktopWindow();
-    RECT rc{};
-    ::GetClientRect(hDesktop, &rc);
-    m_nWidth = rc.right;
-    m_nHeight = rc.bottom;
-    m_pixels.assign(static_cast<size_t>(m_nWidth) * m_nHeight, 0);
-
-    const fw::unique_window_dc screen(nullptr);
-    const HDC hScreen = screen.get();
-    const HDC hMem = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = m_nWidth;
-    bmi.bmiHeader.biHeight = -m_nHeight; // top-down
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    const HBITMAP hBitmap = ::CreateDIBSection(hMem, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    const HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    ::BitBlt(hMem, 0, 0, m_nWidth, m_nHeight, hScreen, 0, 0, SRCCOPY);
-    ::GdiFlush();
-    if (pBits)
-        std::copy_n(static_cast<const DWORD*>(pBits), m_pixels.size(), m_pixels.begin());
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hMem);
-}
-
-COLORREF DesktopShot::Pixel(int x, int y) const
-{
-    if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
-        return 0xFFFFFFFF;
-    return m_pixels[static_cast<size_t>(y) * m_nWidth + x] & 0xFFFFFF;
-}
-
 } // namespace popbar_e2e

@@ -57,17 +57,4 @@ private:
     HWND m_hWndMenu = nullptr;
 };
 
-// Reads a pixel of the desktop as the screen shows it (0x00RRGGBB).
-class DesktopShot {
-public:
-    DesktopShot();
-    COLORREF Pixel(int x, int y) const;
-    int Width() const { return m_nWidth; }
-
-private:
-    std::vector<DWORD> m_pixels;
-    int m_nWidth = 0;
-    int m_nHeight = 0;
-};
-
 } // namespace popbar_e2e

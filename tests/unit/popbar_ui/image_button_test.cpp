@@ -1,5 +1,7 @@
 // The image button with real windows: its map entry, the mouse states, the posted command and its faces.
 #include "controls/image_button.h"
+#include "controls/image_button_battery.h"
+#include "protocol/menu.h"
 #include "handles.h"
 #include "ui_fixture.h"
 #include "wait.h"
@@ -11,10 +13,11 @@
 namespace {
 
 using popbar_test::Hex;
+using popbar_test::PixelCanvas;
 using popbar_test::Skin;
 using popbar_test::TestParent;
 
-constexpr UINT kID = 104;
+constexpr UINT kID = ID_SCREEN_ON;
 constexpr int kLeft = 100;
 constexpr int kTop = 100;
 
@@ -29,17 +32,17 @@ protected:
     {
         return button.Create(10, 10, 100, 30, kID, parent.get(), ::GetModuleHandleW(nullptr), nCmdShow);
     }
-    LRESULT Send(UINT uMsg, WPARAM wParam = 0) { return ::SendMessageW(button.m_hWnd, uMsg, wParam, MAKELPARAM(5, 5)); }
-    // The screen over the button's plain-fill patch (x and y 3..8), after the button has painted;
+    LRESULT Send(UINT uMsg, WPARAM wParam = 0) { return ::SendMessageW(button.Window(), uMsg, wParam, MAKELPARAM(5, 5)); }
+    // The face the button draws into a memory canvas, read at its plain-fill patch (x and y 3..8);
     // CLR_INVALID when the patch is not one colour.
-    COLORREF FaceColour()
+    COLORREF FaceColour() const
     {
-        ::RedrawWindow(button.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        fw::unique_window_dc dc(button.m_hWnd);
-        const COLORREF colour = ::GetPixel(dc.get(), 3, 3);
+        const PixelCanvas canvas(100, 30);
+        button.Paint(canvas.dc());
+        const COLORREF colour = canvas.At(3, 3);
         for (int y = 3; y <= 8; ++y)
             for (int x = 3; x <= 8; ++x)
-                if (::GetPixel(dc.get(), x, y) != colour)
+                if (canvas.At(x, y) != colour)
                     return CLR_INVALID;
         return colour;
     }
@@ -49,45 +52,45 @@ protected:
 TEST_F(ImageButtonTest, CreateMakesAVisibleChildAndAMapEntry)
 {
     ASSERT_EQ(CreateButton(), S_OK);
-    ASSERT_TRUE(::IsWindow(button.m_hWnd));
-    EXPECT_EQ(CImageButton::FromHandle(button.m_hWnd), &button);
-    EXPECT_EQ(::GetParent(button.m_hWnd), parent.get());
-    EXPECT_EQ(static_cast<UINT>(::GetDlgCtrlID(button.m_hWnd)), kID);
-    EXPECT_EQ(::GetWindowLongW(button.m_hWnd, GWL_STYLE), static_cast<LONG>(0x4000000B | WS_VISIBLE));
-    EXPECT_EQ(::GetClassLongW(button.m_hWnd, GCL_STYLE), static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW));
+    ASSERT_TRUE(::IsWindow(button.Window()));
+    EXPECT_EQ(CImageButton::FromHandle(button.Window()), &button);
+    EXPECT_EQ(::GetParent(button.Window()), parent.get());
+    EXPECT_EQ(static_cast<UINT>(::GetDlgCtrlID(button.Window())), kID);
+    EXPECT_EQ(::GetWindowLongW(button.Window(), GWL_STYLE), static_cast<LONG>(0x4000000B | WS_VISIBLE));
+    EXPECT_EQ(::GetClassLongW(button.Window(), GCL_STYLE), static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW));
     RECT rc{};
-    ::GetClientRect(button.m_hWnd, &rc);
+    ::GetClientRect(button.Window(), &rc);
     EXPECT_EQ(rc.right, 100);
     EXPECT_EQ(rc.bottom, 30);
-    EXPECT_EQ(button.m_nState, STATE_NORMAL);
-    EXPECT_TRUE(button.m_bOn);
+    EXPECT_EQ(button.State(), STATE_NORMAL);
+    EXPECT_TRUE(button.IsOn());
     EXPECT_TRUE(button.IsEnabled());
 }
 
 TEST_F(ImageButtonTest, HiddenCreateMakesNoVisibleWindow)
 {
     ASSERT_EQ(CreateButton(SW_HIDE), S_OK);
-    EXPECT_FALSE(::GetWindowLongW(button.m_hWnd, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(::GetWindowLongW(button.Window(), GWL_STYLE) & WS_VISIBLE);
 }
 
 TEST_F(ImageButtonTest, CreateTwiceReplacesTheWindowAndItsMapEntry)
 {
     ASSERT_EQ(CreateButton(), S_OK);
-    HWND hOld = button.m_hWnd;
+    HWND hOld = button.Window();
     button.SetOn(FALSE);
     ASSERT_EQ(CreateButton(), S_OK);
-    EXPECT_NE(button.m_hWnd, hOld);
+    EXPECT_NE(button.Window(), hOld);
     EXPECT_FALSE(::IsWindow(hOld));
     EXPECT_EQ(CImageButton::FromHandle(hOld), nullptr);
-    EXPECT_EQ(CImageButton::FromHandle(button.m_hWnd), &button);
-    EXPECT_TRUE(button.m_bOn);
+    EXPECT_EQ(CImageButton::FromHandle(button.Window()), &button);
+    EXPECT_TRUE(button.IsOn());
 }
 
 TEST_F(ImageButtonTest, FailedCreateLeavesNoWindowAndNoEntry)
 {
     HWND hNotAWindow = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFE));
     EXPECT_EQ(button.Create(0, 0, 100, 30, kID, hNotAWindow, ::GetModuleHandleW(nullptr), SW_SHOW), E_FAIL);
-    EXPECT_EQ(button.m_hWnd, nullptr);
+    EXPECT_EQ(button.Window(), nullptr);
     EXPECT_EQ(CImageButton::FromHandle(nullptr), nullptr);
 }
 
@@ -97,16 +100,16 @@ TEST_F(ImageButtonTest, DestroyingTheObjectOrTheWindowRemovesTheEntry)
     {
         CImageButton scoped;
         ASSERT_EQ(scoped.Create(0, 0, 10, 10, kID, parent.get(), ::GetModuleHandleW(nullptr), SW_SHOW), S_OK);
-        hWnd = scoped.m_hWnd;
+        hWnd = scoped.Window();
     }
     EXPECT_FALSE(::IsWindow(hWnd));
     EXPECT_EQ(CImageButton::FromHandle(hWnd), nullptr);
 
     ASSERT_EQ(CreateButton(), S_OK);
-    hWnd = button.m_hWnd;
+    hWnd = button.Window();
     ::DestroyWindow(hWnd);
     EXPECT_EQ(CImageButton::FromHandle(hWnd), nullptr);
-    EXPECT_EQ(button.m_hWnd, nullptr);
+    EXPECT_EQ(button.Window(), nullptr);
 }
 
 TEST_F(ImageButtonTest, MouseMoveHoversAndAsksForOneLeaveNotice)
@@ -114,13 +117,13 @@ TEST_F(ImageButtonTest, MouseMoveHoversAndAsksForOneLeaveNotice)
     ASSERT_EQ(CreateButton(), S_OK);
     PutCursorOnButton();
     EXPECT_EQ(Send(WM_MOUSEMOVE), 0);
-    EXPECT_EQ(button.m_nState, STATE_HOVER);
+    EXPECT_EQ(button.State(), STATE_HOVER);
     TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, nullptr, 0};
     ASSERT_TRUE(::_TrackMouseEvent(&query));
-    EXPECT_EQ(query.hwndTrack, button.m_hWnd);
+    EXPECT_EQ(query.hwndTrack, button.Window());
     EXPECT_TRUE(query.dwFlags & TME_LEAVE);
     Send(WM_MOUSEMOVE);
-    EXPECT_EQ(button.m_nState, STATE_HOVER);
+    EXPECT_EQ(button.State(), STATE_HOVER);
 }
 
 TEST_F(ImageButtonTest, MoveWhilePressedKeepsThePress)
@@ -128,7 +131,7 @@ TEST_F(ImageButtonTest, MoveWhilePressedKeepsThePress)
     ASSERT_EQ(CreateButton(), S_OK);
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     Send(WM_MOUSEMOVE, MK_LBUTTON);
-    EXPECT_EQ(button.m_nState, STATE_PRESSED);
+    EXPECT_EQ(button.State(), STATE_PRESSED);
 }
 
 TEST_F(ImageButtonTest, ClickPostsExactlyOneCommandToTheParent)
@@ -137,17 +140,17 @@ TEST_F(ImageButtonTest, ClickPostsExactlyOneCommandToTheParent)
     PutCursorOnButton();
     Send(WM_MOUSEMOVE);
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
-    EXPECT_EQ(button.m_nState, STATE_PRESSED);
+    EXPECT_EQ(button.State(), STATE_PRESSED);
     EXPECT_EQ(parent.TakeCommands(kID), 0);
     Send(WM_LBUTTONUP);
-    EXPECT_EQ(button.m_nState, STATE_HOVER);
+    EXPECT_EQ(button.State(), STATE_HOVER);
     // Posted, not sent: it waits in the parent's queue until the parent handles its messages.
     MSG msg;
     EXPECT_TRUE(::PeekMessageW(&msg, parent.get(), WM_COMMAND, WM_COMMAND, PM_NOREMOVE));
     EXPECT_EQ(parent.TakeCommands(kID), 1);
     EXPECT_EQ(parent.TakeCommands(kID), 0);
     Send(WM_MOUSELEAVE);
-    EXPECT_EQ(button.m_nState, STATE_NORMAL);
+    EXPECT_EQ(button.State(), STATE_NORMAL);
 }
 
 TEST_F(ImageButtonTest, PressThenLeaveCancelsTheClick)
@@ -155,7 +158,7 @@ TEST_F(ImageButtonTest, PressThenLeaveCancelsTheClick)
     ASSERT_EQ(CreateButton(), S_OK);
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     Send(WM_MOUSELEAVE);
-    EXPECT_EQ(button.m_nState, STATE_NORMAL);
+    EXPECT_EQ(button.State(), STATE_NORMAL);
     driver::PumpMessages();
     EXPECT_EQ(parent.TakeCommands(kID), 0);
 }
@@ -180,7 +183,7 @@ TEST_F(ImageButtonTest, QuickSecondClickIsASecondCommand)
 TEST_F(ImageButtonTest, WindowUnknownToTheMapGetsDefaultHandling)
 {
     ASSERT_EQ(CreateButton(), S_OK);
-    HWND hStray = ::CreateWindowExW(0, L"KESTREL_MENU_BUTTON_CLASS", L"", WS_CHILD, 0, 0, 10, 10, parent.get(),
+    HWND hStray = ::CreateWindowExW(0, kMenuButtonClass, L"", WS_CHILD, 0, 0, 10, 10, parent.get(),
                                     nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(hStray, nullptr);
     ::SendMessageW(hStray, WM_LBUTTONUP, 0, 0);
@@ -192,40 +195,40 @@ TEST_F(ImageButtonTest, ShowAndEnableDriveTheFlags)
 {
     ASSERT_EQ(CreateButton(), S_OK);
     button.Show(SW_HIDE);
-    EXPECT_FALSE(button.m_bOn);
+    EXPECT_FALSE(button.IsOn());
     EXPECT_FALSE(button.IsEnabled());
-    EXPECT_FALSE(::IsWindowVisible(button.m_hWnd));
+    EXPECT_FALSE(::IsWindowVisible(button.Window()));
     button.Show(SW_SHOW);
-    EXPECT_TRUE(button.m_bOn);
+    EXPECT_TRUE(button.IsOn());
     EXPECT_TRUE(button.IsEnabled());
-    EXPECT_TRUE(::IsWindowVisible(button.m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(button.Window()));
     button.Enable(FALSE);
-    EXPECT_FALSE(button.m_bOn);
-    EXPECT_FALSE(::IsWindowEnabled(button.m_hWnd));
+    EXPECT_FALSE(button.IsOn());
+    EXPECT_FALSE(::IsWindowEnabled(button.Window()));
     button.SetOn(TRUE);
-    EXPECT_TRUE(button.m_bOn);
+    EXPECT_TRUE(button.IsOn());
     EXPECT_FALSE(button.IsEnabled());
 }
 
 TEST_F(ImageButtonTest, FacesOfASixImageButton)
 {
-    ASSERT_EQ(button.LoadImages(Skin(), 2134, 2145, 2140, 2127, 2141, 2136), 0);
-    EXPECT_EQ(button.m_nImageWidth, 100);
-    EXPECT_EQ(button.m_nImageHeight, 30);
+    button.LoadImages(Skin(), 2134, 2145, 2140, 2127, 2141, 2136);
+    EXPECT_EQ(button.ImageSize().cx, 100);
+    EXPECT_EQ(button.ImageSize().cy, 30);
     ASSERT_EQ(CreateButton(), S_OK);
     EXPECT_EQ(FaceColour(), Hex(0x2F7DE1)) << "lit normal";
-    button.m_nState = STATE_PRESSED;
+    button.SetState(STATE_PRESSED);
     EXPECT_EQ(FaceColour(), Hex(0x1B4F91)) << "lit pressed";
-    button.m_nState = STATE_HOVER;
+    button.SetState(STATE_HOVER);
     EXPECT_EQ(FaceColour(), Hex(0x5AA0F5)) << "lit hover";
     button.SetOn(FALSE);
     EXPECT_EQ(FaceColour(), Hex(0x4B525D)) << "unlit hover";
-    button.m_nState = STATE_PRESSED;
+    button.SetState(STATE_PRESSED);
     EXPECT_EQ(FaceColour(), Hex(0x2A2E35)) << "unlit pressed";
-    button.m_nState = STATE_NORMAL;
+    button.SetState(STATE_NORMAL);
     EXPECT_EQ(FaceColour(), Hex(0x3A3F48)) << "unlit normal";
     button.Enable(FALSE);
-    button.m_nState = STATE_HOVER;
+    button.SetState(STATE_HOVER);
     EXPECT_EQ(FaceColour(), Hex(0x3A3F48)) << "disabled";
     button.Enable(TRUE);
     EXPECT_EQ(FaceColour(), Hex(0x5AA0F5)) << "enabling lights it";
@@ -233,47 +236,51 @@ TEST_F(ImageButtonTest, FacesOfASixImageButton)
 
 TEST_F(ImageButtonTest, FourIdButtonShowsItsDisabledLookWhenUnlit)
 {
-    ASSERT_EQ(button.LoadImages(Skin(), 2114, 2121, 2117, 2125), 0);
+    button.LoadImages(Skin(), 2114, 2121, 2117, 2125);
     ASSERT_EQ(CreateButton(), S_OK);
     EXPECT_EQ(FaceColour(), Hex(0x2F7DE1));
     button.Enable(FALSE);
-    EXPECT_EQ(FaceColour(), Hex(0x26282C));
-    button.m_bEnabled = TRUE;
+    EXPECT_EQ(FaceColour(), Hex(0x26282C)) << "disabled";
+    button.Enable(TRUE);
+    button.SetOn(FALSE);
     for (int nState : {STATE_NORMAL, STATE_PRESSED, STATE_HOVER}) {
-        button.m_nState = nState;
-        EXPECT_EQ(FaceColour(), Hex(0x26282C)) << nState;
+        button.SetState(nState);
+        EXPECT_EQ(FaceColour(), Hex(0x26282C)) << "unlit, whatever the mouse: " << nState;
     }
 }
 
-// The face is drawn by a paint, and also by a frame or erase message that comes on its own.
-TEST_F(ImageButtonTest, EveryPaintMessageDrawsTheFace)
+// The paint protocol: a paint draws through BeginPaint's context, a frame message that comes first
+// paints what waits, and an erase message draws into the context it brings.
+TEST_F(ImageButtonTest, EveryPaintMessageDrawsTheFaceWhereItIsTold)
 {
-    ASSERT_EQ(button.LoadImages(Skin(), 2134, 2145, 2140, 2127, 2141, 2136), 0);
+    button.LoadImages(Skin(), 2134, 2145, 2140, 2127, 2141, 2136);
     ASSERT_EQ(CreateButton(), S_OK);
-    ::UpdateWindow(button.m_hWnd);
-    fw::unique_window_dc dc(button.m_hWnd);
+    ::UpdateWindow(button.Window());
+
+    const PixelCanvas canvas(100, 30);
+    EXPECT_EQ(::SendMessageW(button.Window(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0), 1);
+    EXPECT_EQ(canvas.At(5, 5), Hex(0x2F7DE1));
+
+    const fw::unique_window_dc dc(button.Window());
     const RECT rc{0, 0, 100, 30};
-    auto scribbleThenSend = [&](UINT uMsg, WPARAM wParam) {
-        ::FillRect(dc.get(), &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-        ::SendMessageW(button.m_hWnd, uMsg, wParam, 0);
-        return ::GetPixel(dc.get(), 5, 5);
-    };
-    EXPECT_EQ(scribbleThenSend(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.get())), Hex(0x2F7DE1));
-    EXPECT_EQ(scribbleThenSend(WM_NCPAINT, 1), Hex(0x2F7DE1));
     ::FillRect(dc.get(), &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::RedrawWindow(button.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
-    EXPECT_EQ(::GetPixel(dc.get(), 5, 5), Hex(0x2F7DE1));
+    ::InvalidateRect(button.Window(), nullptr, FALSE);
+    ::SendMessageW(button.Window(), WM_NCPAINT, 1, 0);
+    EXPECT_EQ(::GetPixel(dc.get(), 5, 5), Hex(0x2F7DE1)) << "a frame paint that comes first paints what waits";
+    ::FillRect(dc.get(), &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::RedrawWindow(button.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    EXPECT_EQ(::GetPixel(dc.get(), 5, 5), Hex(0x2F7DE1)) << "a whole paint";
 }
 
 TEST_F(ImageButtonTest, MissingImagesDrawNothingAndDoNotFail)
 {
-    ASSERT_EQ(button.LoadImages(Skin(), 1, 2, 3, 4, 5, 6), 0);
-    EXPECT_EQ(button.m_pImgOnNormal, nullptr);
-    EXPECT_EQ(button.m_nImageWidth, 0);
+    button.LoadImages(Skin(), 1, 2, 3, 4, 5, 6);
+    EXPECT_EQ(button.ImageSize().cx, 0);
     ASSERT_EQ(CreateButton(), S_OK);
-    ::UpdateWindow(button.m_hWnd);
+    EXPECT_EQ(FaceColour(), RGB(0, 0, 0)) << "nothing drawn on the clear canvas";
+    ::UpdateWindow(button.Window());
     Send(WM_MOUSEMOVE);
-    EXPECT_EQ(button.m_nState, STATE_HOVER);
+    EXPECT_EQ(button.State(), STATE_HOVER);
 }
 
 // Real clicks through the desktop: a disabled button gets no mouse input at all.
@@ -292,7 +299,7 @@ TEST_F(ImageButtonTest, DisabledButtonIgnoresRealClicks)
     click();
     ASSERT_TRUE(driver::WaitUntil([&] { return parent.MouseUps() > 0; }));
     EXPECT_EQ(parent.TakeCommands(kID), 0);
-    EXPECT_EQ(button.m_nState, STATE_NORMAL);
+    EXPECT_EQ(button.State(), STATE_NORMAL);
 
     button.Enable(TRUE);
     click();
@@ -310,69 +317,61 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_EQ(battery.LoadImages(Skin(), 2162, 2161, 2163, 2086, 2088, 2093, 2200), 0);
-        ASSERT_EQ(battery.Create(10, 10, 100, 30, 102, parent.get(), ::GetModuleHandleW(nullptr), SW_SHOW), S_OK);
+        battery.LoadImages(Skin(), 2162, 2161, 2163, 2086, 2088, 2093, 2200);
+        ASSERT_EQ(battery.Create(10, 10, 100, 30, ID_BATTERY, parent.get(), ::GetModuleHandleW(nullptr), SW_SHOW),
+                  S_OK);
     }
-    void Repaint() { ::RedrawWindow(battery.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
-    COLORREF At(int x, int y)
+    // The face drawn into a memory canvas: the colour at a point, and the white glyph pixels between
+    // two columns.
+    COLORREF At(int x, int y) const
     {
-        fw::unique_window_dc dc(battery.m_hWnd);
-        return ::GetPixel(dc.get(), x, y);
+        const PixelCanvas canvas(100, 30);
+        battery.Paint(canvas.dc());
+        return canvas.At(x, y);
     }
-    // White glyph pixels inside a rectangle of the face.
-    int WhitePixels(int x0, int x1)
+    int WhitePixels(int x0, int x1) const
     {
-        Repaint();
-        fw::unique_window_dc dc(battery.m_hWnd);
+        const PixelCanvas canvas(100, 30);
+        battery.Paint(canvas.dc());
         int nCount = 0;
         for (int y = 7; y < 23; ++y)
             for (int x = x0; x < x1; ++x)
-                nCount += ::GetPixel(dc.get(), x, y) == RGB(255, 255, 255);
+                nCount += canvas.At(x, y) == RGB(255, 255, 255);
         return nCount;
     }
 };
 
-TEST_F(BatteryButtonTest, LoadsTheGlyphsAndStartsAtZeroPercent)
+TEST_F(BatteryButtonTest, StartsAtZeroPercentCentred)
 {
-    for (Gdiplus::Image* pGlyph : battery.m_pGlyph)
-        EXPECT_NE(pGlyph, nullptr);
-    EXPECT_EQ(battery.m_nImageWidth, 100);
-    Repaint();
+    EXPECT_EQ(battery.ImageSize().cx, 100);
     EXPECT_EQ(At(5, 5), Hex(0x2E7D32));
-    EXPECT_GT(WhitePixels(40, 60), 0);
-    EXPECT_EQ(WhitePixels(30, 40), 0);
+    EXPECT_GT(WhitePixels(40, 50), 0) << "0";
+    EXPECT_GT(WhitePixels(50, 60), 0) << "%";
+    EXPECT_EQ(WhitePixels(30, 40) + WhitePixels(60, 100), 0) << "nothing beside the number";
 }
 
 TEST_F(BatteryButtonTest, LevelDigitsAndFacesFollowTheStatusWord)
 {
     battery.SetLevel(42u << 20);
-    EXPECT_EQ(battery.m_nTens, 4);
-    EXPECT_GT(WhitePixels(35, 45), 0);
-    EXPECT_GT(WhitePixels(55, 65), 0);
+    EXPECT_GT(WhitePixels(35, 45), 0) << "4";
+    EXPECT_GT(WhitePixels(55, 65), 0) << "%";
     battery.SetLevel(100u << 20);
-    EXPECT_GT(WhitePixels(30, 40), 0);
-    EXPECT_GT(WhitePixels(60, 70), 0);
+    EXPECT_GT(WhitePixels(30, 40), 0) << "1";
+    EXPECT_GT(WhitePixels(60, 70), 0) << "%";
     battery.SetLevel(200u << 20);
-    EXPECT_TRUE(battery.m_bNoLevel);
-    EXPECT_TRUE(battery.m_bFull);
-    Repaint();
-    EXPECT_EQ(At(5, 5), Hex(0x3A3F48));
+    EXPECT_EQ(At(5, 5), Hex(0x3A3F48)) << "no level known: the unlit face alone";
     EXPECT_EQ(WhitePixels(0, 100), 0);
     battery.SetLevel(100u << 20);
-    EXPECT_FALSE(battery.m_bNoLevel);
-    EXPECT_GT(WhitePixels(30, 40), 0);
+    EXPECT_GT(WhitePixels(30, 40), 0) << "100 again after no level";
 }
 
 TEST_F(BatteryButtonTest, FaceFollowsTheMouseWhateverTheFlags)
 {
     battery.Enable(FALSE);
-    Repaint();
     EXPECT_EQ(At(5, 5), Hex(0x2E7D32));
-    battery.m_nState = STATE_PRESSED;
-    Repaint();
+    battery.SetState(STATE_PRESSED);
     EXPECT_EQ(At(5, 5), Hex(0x1B5E20));
-    battery.m_nState = STATE_HOVER;
-    Repaint();
+    battery.SetState(STATE_HOVER);
     EXPECT_EQ(At(5, 5), Hex(0x43A047));
 }
 

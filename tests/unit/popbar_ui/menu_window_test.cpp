@@ -15,65 +15,45 @@ using popbar_test::PixelCanvas;
 using popbar_test::Skin;
 using popbar_test::TestParent;
 
-// The seventeen buttons of one test; the menu itself keeps its own for the whole run.
-struct Buttons {
-    CImageButton* p[kButtonCount] = {};
-    std::unique_ptr<CImageButton> owned[kButtonCount];
-    int Create(HMODULE hResource)
-    {
-        const int nResult = CreateButtons(p, hResource);
-        for (int i = 0; i < kButtonCount; ++i)
-            owned[i].reset(p[i]);
-        return nResult;
-    }
-};
-
 bool Visible(HWND hWnd)
 {
     return (::GetWindowLongW(hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-TEST(MenuButtons, CreateButtonsBuildsEverySlotWithItsPictures)
+TEST(MenuButtons, CreateButtonsBuildsEverySlotWithItsPicturesAndTheBatteryInItsSlot)
 {
-    Buttons buttons;
-    ASSERT_EQ(buttons.Create(Skin()), 0);
+    MenuButtons buttons;
+    ASSERT_TRUE(CreateButtons(buttons, Skin()));
     for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
-        ASSERT_NE(buttons.p[nSlot], nullptr) << nSlot;
-        EXPECT_EQ(buttons.p[nSlot]->m_nImageWidth, nSlot < 4 ? 202 : 100) << nSlot;
-        EXPECT_EQ(buttons.p[nSlot]->m_nImageHeight, 30) << nSlot;
-        EXPECT_NE(buttons.p[nSlot]->m_pImgOffHover, nullptr) << nSlot;
-        EXPECT_EQ(buttons.p[nSlot]->m_hWnd, nullptr) << nSlot;
+        ASSERT_NE(buttons[nSlot], nullptr) << nSlot;
+        EXPECT_EQ(buttons[nSlot]->ImageSize().cx, nSlot < kDisplayFaceCount ? 202 : 100) << nSlot;
+        EXPECT_EQ(buttons[nSlot]->ImageSize().cy, 30) << nSlot;
+        EXPECT_EQ(buttons[nSlot]->Window(), nullptr) << nSlot;
+        EXPECT_EQ(dynamic_cast<CImageButtonBattery*>(buttons[nSlot].get()) != nullptr, nSlot == kBatterySlot) << nSlot;
     }
-    auto* pBattery = dynamic_cast<CImageButtonBattery*>(buttons.p[16]);
-    ASSERT_NE(pBattery, nullptr);
-    for (Gdiplus::Image* pGlyph : pBattery->m_pGlyph)
-        EXPECT_NE(pGlyph, nullptr);
-    for (int nSlot = 0; nSlot < 16; ++nSlot)
-        EXPECT_EQ(dynamic_cast<CImageButtonBattery*>(buttons.p[nSlot]), nullptr) << nSlot;
-    // Pair buttons each hold their own copies of the shared pictures.
-    EXPECT_NE(buttons.p[6]->m_pImgOnNormal, buttons.p[10]->m_pImgOnNormal);
+    EXPECT_EQ(&BatteryButton(buttons), buttons[kBatterySlot].get());
 }
 
-TEST(MenuButtons, MissingPicturesStillSucceed)
+TEST(MenuButtons, MissingPicturesStillBuildTheButtons)
 {
-    Buttons buttons;
-    EXPECT_EQ(buttons.Create(nullptr), 0);
-    EXPECT_EQ(buttons.p[4]->m_pImgOnNormal, nullptr);
-    EXPECT_EQ(buttons.p[4]->m_nImageWidth, 0);
+    MenuButtons buttons;
+    EXPECT_TRUE(CreateButtons(buttons, nullptr));
+    for (const auto& pButton : buttons)
+        EXPECT_EQ(pButton->ImageSize().cx, 0);
 }
 
 class MenuLayoutTest : public testing::Test {
 protected:
     TestParent menu{300, 100, 340, 335};
-    Buttons buttons;
+    MenuButtons buttons;
     std::vector<std::string> calls;
 
-    void SetUp() override { ASSERT_EQ(buttons.Create(Skin()), 0); }
-    bool Exists(int nSlot) const { return buttons.p[nSlot]->m_hWnd != nullptr; }
+    void SetUp() override { ASSERT_TRUE(CreateButtons(buttons, Skin())); }
+    bool Exists(int nSlot) const { return buttons[nSlot]->Window() != nullptr; }
     HRESULT Layout(HWND hWndMenu)
     {
         return LayoutButtons(
-            buttons.p, hWndMenu, ::GetModuleHandleW(nullptr),
+            buttons, hWndMenu, ::GetModuleHandleW(nullptr),
             [&] {
                 calls.push_back("display");
                 for (int nSlot = 0; nSlot < 4; ++nSlot)
@@ -94,10 +74,10 @@ TEST_F(MenuLayoutTest, SeventeenWindowsOnTheGrid)
     ASSERT_EQ(Layout(menu.get()), S_OK);
     EXPECT_EQ(calls, (std::vector<std::string>{"display", "query"}));
     for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
-        HWND hWnd = buttons.p[nSlot]->m_hWnd;
+        HWND hWnd = buttons[nSlot]->Window();
         ASSERT_TRUE(::IsWindow(hWnd)) << nSlot;
         EXPECT_EQ(::GetParent(hWnd), menu.get()) << nSlot;
-        EXPECT_EQ(CImageButton::FromHandle(hWnd), buttons.p[nSlot]) << nSlot;
+        EXPECT_EQ(CImageButton::FromHandle(hWnd), buttons[nSlot].get()) << nSlot;
         EXPECT_EQ(static_cast<UINT>(::GetDlgCtrlID(hWnd)), kButtonTable[nSlot].nID) << nSlot;
         RECT rc{};
         ::GetWindowRect(hWnd, &rc);
@@ -109,14 +89,13 @@ TEST_F(MenuLayoutTest, SeventeenWindowsOnTheGrid)
         EXPECT_EQ(rc.right - rc.left, nSlot < 4 ? 202 : 100) << nSlot;
         EXPECT_EQ(rc.bottom - rc.top, 30) << nSlot;
     }
-    EXPECT_EQ(buttons.p[16]->m_hWnd != nullptr, true);
     int nVisibleFaces = 0;
-    for (int nSlot = 0; nSlot < 4; ++nSlot)
-        nVisibleFaces += Visible(buttons.p[nSlot]->m_hWnd);
+    for (int nSlot = 0; nSlot < kDisplayFaceCount; ++nSlot)
+        nVisibleFaces += Visible(buttons[nSlot]->Window());
     EXPECT_EQ(nVisibleFaces, 1);
-    EXPECT_TRUE(Visible(buttons.p[0]->m_hWnd));
-    for (int nSlot = 4; nSlot < kButtonCount; ++nSlot)
-        EXPECT_TRUE(Visible(buttons.p[nSlot]->m_hWnd)) << nSlot;
+    EXPECT_TRUE(Visible(buttons[0]->Window()));
+    for (int nSlot = kDisplayFaceCount; nSlot < kButtonCount; ++nSlot)
+        EXPECT_TRUE(Visible(buttons[nSlot]->Window())) << nSlot;
 }
 
 TEST_F(MenuLayoutTest, FirstFailingCreateEndsTheLayout)
@@ -171,17 +150,10 @@ TEST_F(MenuOpacityTest, HundredAndAboveLeaveTheWindowAlone)
     }
 }
 
-bool Near(COLORREF actual, int r, int g, int b)
-{
-    return std::abs(GetRValue(actual) - r) <= 1 && std::abs(GetGValue(actual) - g) <= 1 &&
-           std::abs(GetBValue(actual) - b) <= 1;
-}
-
 TEST(MenuPaint, BackgroundIsComposedOntoTheDarkFill)
 {
-    Gdiplus::Image* pRaw = nullptr;
-    ASSERT_TRUE(LoadPngResource(&pRaw, 2168, L"PNG", Skin()));
-    const std::unique_ptr<Gdiplus::Image> pBackground(pRaw);
+    std::unique_ptr<Gdiplus::Image> pBackground;
+    ASSERT_TRUE(LoadPngResource(pBackground, 2168, L"PNG", Skin()));
     PixelCanvas canvas(340, 335);
     CMenuFace face;
     face.Paint(canvas.dc(), pBackground.get(), 340, 335);
@@ -192,27 +164,25 @@ TEST(MenuPaint, BackgroundIsComposedOntoTheDarkFill)
     EXPECT_EQ(canvas.At(170, 0), Hex(0x343C4C));
     // The panel, #141820 at alpha 0xF0, over (10, 10, 10): c * 240/255 + 10 * 15/255.
     const COLORREF panel = canvas.At(20, 3);
-    EXPECT_TRUE(Near(panel, 19, 23, 31)) << std::hex << panel;
+    EXPECT_TRUE(driver::Near(panel, RGB(19, 23, 31), 1)) << std::hex << panel;
 }
 
 TEST(MenuPaint, BackgroundIsStretchedToTheWindow)
 {
-    Gdiplus::Image* pRaw = nullptr;
-    ASSERT_TRUE(LoadPngResource(&pRaw, 2168, L"PNG", Skin()));
-    const std::unique_ptr<Gdiplus::Image> pBackground(pRaw);
+    std::unique_ptr<Gdiplus::Image> pBackground;
+    ASSERT_TRUE(LoadPngResource(pBackground, 2168, L"PNG", Skin()));
     PixelCanvas canvas(680, 670);
     CMenuFace face;
     face.Paint(canvas.dc(), pBackground.get(), 680, 670);
     EXPECT_EQ(canvas.At(340, 0), Hex(0x343C4C));
-    EXPECT_TRUE(Near(canvas.At(40, 8), 19, 23, 31));
+    EXPECT_TRUE(driver::Near(canvas.At(40, 8), RGB(19, 23, 31), 1));
 }
 
 // The kept face is drawn again as it was, and a new size or background is composed afresh.
 TEST(MenuPaint, KeptFaceFollowsSizeAndBackground)
 {
-    Gdiplus::Image* pRaw = nullptr;
-    ASSERT_TRUE(LoadPngResource(&pRaw, 2168, L"PNG", Skin()));
-    const std::unique_ptr<Gdiplus::Image> pBackground(pRaw);
+    std::unique_ptr<Gdiplus::Image> pBackground;
+    ASSERT_TRUE(LoadPngResource(pBackground, 2168, L"PNG", Skin()));
     CMenuFace face;
     PixelCanvas first(680, 670);
     face.Paint(first.dc(), pBackground.get(), 340, 335);

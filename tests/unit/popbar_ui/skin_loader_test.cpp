@@ -12,27 +12,26 @@ using popbar_test::Hex;
 using popbar_test::PixelCanvas;
 using popbar_test::Skin;
 
-Gdiplus::Image* const kUntouched = reinterpret_cast<Gdiplus::Image*>(static_cast<INT_PTR>(0x5A5A));
-
 std::unique_ptr<Gdiplus::Image> Load(WORD nID, HMODULE hModule = Skin())
 {
-    Gdiplus::Image* pImage = nullptr;
-    EXPECT_TRUE(LoadPngResource(&pImage, nID, L"PNG", hModule)) << nID;
-    return std::unique_ptr<Gdiplus::Image>(pImage);
+    std::unique_ptr<Gdiplus::Image> pImage;
+    EXPECT_TRUE(LoadPngResource(pImage, nID, L"PNG", hModule)) << nID;
+    return pImage;
 }
 
-TEST(SkinLibrary, LoadsTheLibraryNamedByString106)
+// An image that a failed load must leave as it was.
+std::unique_ptr<Gdiplus::Image> Untouched()
 {
-    HMODULE hSkin = LoadResourceLibrary(::GetModuleHandleW(nullptr));
-    ASSERT_NE(hSkin, nullptr);
-    EXPECT_EQ(hSkin, ::GetModuleHandleW(L"resource.dll"));
-    ::FreeLibrary(hSkin);
+    return std::make_unique<Gdiplus::Bitmap>(1, 1, PixelFormat32bppARGB);
 }
 
-TEST(SkinLibrary, ModuleWithoutTheStringGivesNull)
+TEST(SkinLibrary, LoadsTheLibraryNamedByString106AndGivesNothingWithoutIt)
 {
+    const fw::unique_hmodule skin = LoadResourceLibrary(::GetModuleHandleW(nullptr));
+    ASSERT_TRUE(skin);
+    EXPECT_EQ(skin.get(), ::GetModuleHandleW(L"resource.dll"));
     ASSERT_NE(Skin(), nullptr);
-    EXPECT_EQ(LoadResourceLibrary(Skin()), nullptr);
+    EXPECT_FALSE(LoadResourceLibrary(Skin())) << "the skin itself has no string 106";
 }
 
 TEST(PngResource, BackgroundDecodesAtItsRealSize)
@@ -65,9 +64,10 @@ TEST(PngResource, FailuresLeaveTheOutputUntouched)
                           Case{"id not in the library", 2999, L"PNG", Skin()},
                           Case{"resource of size 0", IDP_EMPTY, L"PNG", hSelf},
                           Case{"undecodable bytes", IDP_GARBAGE, L"PNG", hSelf}}) {
-        Gdiplus::Image* pImage = kUntouched;
-        EXPECT_FALSE(LoadPngResource(&pImage, c.nID, c.pszType, c.hModule)) << c.what;
-        EXPECT_EQ(pImage, kUntouched) << c.what;
+        std::unique_ptr<Gdiplus::Image> pImage = Untouched();
+        const Gdiplus::Image* pBefore = pImage.get();
+        EXPECT_FALSE(LoadPngResource(pImage, c.nID, c.pszType, c.hModule)) << c.what;
+        EXPECT_EQ(pImage.get(), pBefore) << c.what;
     }
     EXPECT_NE(::FindResourceW(hSelf, MAKEINTRESOURCEW(IDP_EMPTY), L"PNG"), nullptr);
 }
@@ -78,8 +78,8 @@ TEST(PngResource, ImageStaysDrawableLongAfterTheLoad)
     ASSERT_NE(pBackground, nullptr);
     // Other loads and frees in between must not disturb the memory behind the first image.
     for (int i = 0; i < 20; ++i) {
-        Gdiplus::Image* pBad = nullptr;
-        LoadPngResource(&pBad, IDP_GARBAGE, L"PNG", ::GetModuleHandleW(nullptr));
+        std::unique_ptr<Gdiplus::Image> pBad;
+        EXPECT_FALSE(LoadPngResource(pBad, IDP_GARBAGE, L"PNG", ::GetModuleHandleW(nullptr)));
         Load(2200 + i % 11);
     }
     PixelCanvas canvas(340, 335);
@@ -106,9 +106,9 @@ TEST(PngResource, SameIdTwiceGivesIndependentImages)
 
 std::unique_ptr<Gdiplus::Image> LoadForDrawing(WORD nID)
 {
-    Gdiplus::Image* pImage = nullptr;
-    EXPECT_TRUE(LoadPngResourceForDrawing(&pImage, nID, L"PNG", Skin())) << nID;
-    return std::unique_ptr<Gdiplus::Image>(pImage);
+    std::unique_ptr<Gdiplus::Image> pImage;
+    EXPECT_TRUE(LoadPngResourceForDrawing(pImage, nID, L"PNG", Skin())) << nID;
+    return pImage;
 }
 
 // Each pixel of a w x h picture drawn onto a canvas of that size.
@@ -150,9 +150,10 @@ TEST(PngResourceForDrawing, FailuresLeaveTheOutputUntouched)
 {
     const HMODULE hSelf = ::GetModuleHandleW(nullptr);
     for (WORD nID : {static_cast<WORD>(IDP_EMPTY), static_cast<WORD>(IDP_GARBAGE), static_cast<WORD>(2999)}) {
-        Gdiplus::Image* pImage = kUntouched;
-        EXPECT_FALSE(LoadPngResourceForDrawing(&pImage, nID, L"PNG", nID == 2999 ? Skin() : hSelf)) << nID;
-        EXPECT_EQ(pImage, kUntouched) << nID;
+        std::unique_ptr<Gdiplus::Image> pImage = Untouched();
+        const Gdiplus::Image* pBefore = pImage.get();
+        EXPECT_FALSE(LoadPngResourceForDrawing(pImage, nID, L"PNG", nID == 2999 ? Skin() : hSelf)) << nID;
+        EXPECT_EQ(pImage.get(), pBefore) << nID;
     }
 }
 

@@ -1,6 +1,9 @@
 #include "ui_fixture.h"
 
+#include "gdiplus_session.h"
 #include "windowclass.h"
+
+#include <optional>
 
 namespace popbar_test {
 
@@ -11,13 +14,13 @@ class GdiplusEnvironment : public testing::Environment {
 public:
     void SetUp() override
     {
-        Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&m_token, &input, nullptr), Gdiplus::Ok);
+        m_session.emplace();
+        ASSERT_TRUE(*m_session);
     }
-    void TearDown() override { Gdiplus::GdiplusShutdown(m_token); }
+    void TearDown() override { m_session.reset(); }
 
 private:
-    ULONG_PTR m_token = 0;
+    std::optional<fw::gdiplus_session> m_session;
 };
 
 testing::Environment* const s_gdiplus = testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
@@ -28,8 +31,8 @@ constexpr wchar_t kParentClass[] = L"POPBAR_UI_TEST_PARENT";
 
 HMODULE Skin()
 {
-    static HMODULE s_hSkin = ::LoadLibraryW(L"resource.dll");
-    return s_hSkin;
+    static const fw::unique_hmodule s_skin(::LoadLibraryW(L"resource.dll"));
+    return s_skin.get();
 }
 
 TestParent::TestParent(int x, int y, int nWidth, int nHeight)
@@ -69,36 +72,6 @@ int TestParent::TakeCommands(WPARAM wParam)
         nCount += command.first == wParam && command.second == 0;
     m_commands.clear();
     return nCount;
-}
-
-PixelCanvas::PixelCanvas(int nWidth, int nHeight) : m_nWidth(nWidth)
-{
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = nWidth;
-    bmi.bmiHeader.biHeight = -nHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    m_hDC = ::CreateCompatibleDC(nullptr);
-    m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    m_pBits = static_cast<const DWORD*>(pBits);
-    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-}
-
-PixelCanvas::~PixelCanvas()
-{
-    ::SelectObject(m_hDC, m_hOld);
-    ::DeleteObject(m_hBitmap);
-    ::DeleteDC(m_hDC);
-}
-
-COLORREF PixelCanvas::At(int x, int y) const
-{
-    ::GdiFlush();
-    const DWORD bgra = m_pBits[y * m_nWidth + x];
-    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
 }
 
 } // namespace popbar_test

@@ -5,6 +5,7 @@
 #include <gdiplus.h>
 
 #include "handles.h"
+#include "pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -36,28 +37,7 @@ private:
     fw::unique_hwnd m_hWnd;
 };
 
-// A top-down 32-bit DIB section selected into a memory DC, for reading back what was drawn.
-class PixelCanvas {
-public:
-    PixelCanvas(int nWidth, int nHeight);
-    ~PixelCanvas();
-    PixelCanvas(const PixelCanvas&) = delete;
-    PixelCanvas& operator=(const PixelCanvas&) = delete;
-    HDC dc() const { return m_hDC; }
-    COLORREF At(int x, int y) const;
-
-private:
-    int m_nWidth;
-    HDC m_hDC = nullptr;
-    HBITMAP m_hBitmap = nullptr;
-    HGDIOBJ m_hOld = nullptr;
-    const DWORD* m_pBits = nullptr;
-};
-
-// "#RRGGBB" written as a COLORREF.
-constexpr COLORREF Hex(DWORD rgb)
-{
-    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
+using driver::Hex;
+using driver::PixelCanvas;
 
 } // namespace popbar_test

@@ -1,0 +1,64 @@
+#include "pixels.h"
+
+namespace driver {
+
+namespace {
+
+HBITMAP NewDibSection(HDC hdc, int nWidth, int nHeight, void** ppBits)
+{
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = nWidth;
+    bmi.bmiHeader.biHeight = -nHeight; // top-down
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    return ::CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, ppBits, nullptr, 0);
+}
+
+RECT DesktopRect()
+{
+    RECT rc{};
+    ::GetClientRect(::GetDesktopWindow(), &rc);
+    return rc;
+}
+
+} // namespace
+
+bool Near(COLORREF actual, COLORREF expected, int tolerance)
+{
+    for (int shift : {0, 8, 16}) {
+        const int difference = static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF);
+        if (difference > tolerance || -difference > tolerance)
+            return false;
+    }
+    return true;
+}
+
+PixelCanvas::PixelCanvas(int nWidth, int nHeight)
+    : m_nWidth(nWidth), m_nHeight(nHeight), m_dc(::CreateCompatibleDC(nullptr)),
+      m_bitmap(NewDibSection(m_dc.get(), nWidth, nHeight, &m_pBits)),
+      m_selected(m_dc.get(), m_bitmap.get())
+{
+}
+
+COLORREF PixelCanvas::At(int x, int y) const
+{
+    if (!m_pBits || x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
+        return CLR_INVALID;
+    ::GdiFlush();
+    const DWORD bgra = static_cast<const DWORD*>(m_pBits)[static_cast<size_t>(y) * m_nWidth + x];
+    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}
+
+ScreenShot::ScreenShot(const RECT& area)
+    : m_area(area), m_origin{area.left, area.top}, m_canvas(area.right - area.left, area.bottom - area.top)
+{
+    const fw::unique_window_dc screen(nullptr);
+    ::BitBlt(m_canvas.dc(), 0, 0, m_canvas.Width(), m_canvas.Height(), screen.get(), m_origin.x, m_origin.y,
+             SRCCOPY);
+}
+
+ScreenShot::ScreenShot() : ScreenShot(DesktopRect()) {}
+
+} // namespace driver
