@@ -4,10 +4,27 @@
 
 namespace {
 
-// The dialog being created on this thread: its procedure binds to the window at the first message.
-thread_local CDialog* t_pCreating = nullptr;
-
-const wchar_t kObjectProp[] = L"CorvaleDialogObject";
+// Messages whose result the dialog procedure returns itself instead of through DWLP_MSGRESULT.
+bool ReturnsResultDirectly(UINT message)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+    case WM_QUERYDRAGICON:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -24,10 +41,8 @@ INT_PTR CDialog::DoModal()
     const HINSTANCE hInstance = GetApp() ? GetApp()->m_hInstance : ::GetModuleHandleW(nullptr);
     m_bContinueModal = true;
     m_nModalResult = -1;
-    t_pCreating = this;
     const HWND hWnd = ::CreateDialogParamW(hInstance, MAKEINTRESOURCEW(m_nIDTemplate), m_hWndParent, DialogProc,
                                            reinterpret_cast<LPARAM>(this));
-    t_pCreating = nullptr;
     if (!hWnd)
         return -1;
 
@@ -72,84 +87,42 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     return m_hWnd && ::IsDialogMessageW(m_hWnd, pMsg);
 }
 
-BOOL CDialog::OnInitDialog()
-{
-    return TRUE;
-}
-
-void CDialog::OnOK()
-{
-    EndDialog(IDOK);
-}
-
-void CDialog::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
-
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM)
-{
-    const MessageMap& map = GetMessageMap();
-    for (std::size_t i = 0; i < map.count; ++i) {
-        const MessageMapEntry& entry = map.entries[i];
-        if (entry.message == WM_COMMAND && entry.onCommand && entry.id == wParam) {
-            (this->*entry.onCommand)();
-            return TRUE;
-        }
-    }
-    if (wParam == IDOK) {
-        OnOK();
-        return TRUE;
-    }
-    if (wParam == IDCANCEL) {
-        OnCancel();
-        return TRUE;
-    }
-    return FALSE;
-}
-
-LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_INITDIALOG)
-        return OnInitDialog();
-    if (message == WM_COMMAND)
-        return OnCommand(wParam, lParam) ? 0 : DefWindowProc(message, wParam, lParam);
-
-    const MessageMap& map = GetMessageMap();
-    for (std::size_t i = 0; i < map.count; ++i) {
-        const MessageMapEntry& entry = map.entries[i];
-        if (entry.message == message && entry.onMessage)
-            return (this->*entry.onMessage)(wParam, lParam);
-    }
-    return DefWindowProc(message, wParam, lParam);
-}
-
-LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return m_pfnSuper ? ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam) : 0;
-}
-
 const CDialog::MessageMap& CDialog::GetMessageMap() const
 {
     static const MessageMap empty{nullptr, 0};
     return empty;
 }
 
-void CDialog::Attach(HWND hWnd)
+bool CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    m_hWnd = hWnd;
-    ::SetPropW(hWnd, kObjectProp, this);
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CDialog::SubclassProc)));
-}
-
-void CDialog::Detach()
-{
-    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    ::RemovePropW(m_hWnd, kObjectProp);
-    m_hWnd = nullptr;
-    m_pfnSuper = nullptr;
-    m_bContinueModal = false;
+    const MessageMap& map = GetMessageMap();
+    for (std::size_t i = 0; i < map.count; ++i) {
+        const MessageMapEntry& entry = map.entries[i];
+        if (entry.message == 0 || entry.message != message)
+            continue;
+        if (entry.onCommand) {
+            if (entry.id == wParam) {
+                (this->*entry.onCommand)();
+                result = 0;
+                return true;
+            }
+            continue;
+        }
+        BOOL bHandled = TRUE;
+        result = (this->*entry.onMessage)(wParam, lParam, bHandled);
+        if (bHandled)
+            return true;
+    }
+    if (message == WM_INITDIALOG) {
+        result = TRUE;
+        return true;
+    }
+    if (message == WM_COMMAND && (wParam == IDOK || wParam == IDCANCEL)) {
+        EndDialog(static_cast<INT_PTR>(wParam));
+        result = 0;
+        return true;
+    }
+    return false;
 }
 
 bool CDialog::IsOwnWindow(HWND hWnd) const
@@ -157,32 +130,34 @@ bool CDialog::IsOwnWindow(HWND hWnd) const
     return m_hWnd && hWnd && (hWnd == m_hWnd || ::IsChild(m_hWnd, hWnd));
 }
 
-// The dialog procedure only binds the object; from then on the subclass sees every message first and
-// this procedure answers "not handled", so the dialog class does its standard work.
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CDialog* pDlg = t_pCreating;
-    if (pDlg && !pDlg->m_hWnd) {
-        pDlg->Attach(hWnd);
-        // The message that brought us here has not been through the subclass yet.
-        const LRESULT result = pDlg->WindowProc(message, wParam, lParam);
-        if (message == WM_INITDIALOG)
-            return result;
-        ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, result);
-        return TRUE;
+    if (message == WM_INITDIALOG) {
+        auto* pBinding = reinterpret_cast<CDialog*>(lParam);
+        pBinding->m_hWnd = hWnd;
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(pBinding));
     }
-    return FALSE;
-}
-
-LRESULT CALLBACK CDialog::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* pDlg = static_cast<CDialog*>(::GetPropW(hWnd, kObjectProp));
+    auto* pDlg = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
     if (!pDlg)
-        return ::DefDlgProcW(hWnd, message, wParam, lParam);
+        return FALSE;
     if (message == WM_NCDESTROY) {
-        const WNDPROC pfnSuper = pDlg->m_pfnSuper;
-        pDlg->Detach();
-        return ::CallWindowProcW(pfnSuper, hWnd, message, wParam, lParam);
+        // The window is gone, whoever destroyed it: so is the modal run.
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, 0);
+        pDlg->m_hWnd = nullptr;
+        pDlg->m_bContinueModal = false;
+        return FALSE;
     }
-    return pDlg->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    bool bHandled = false;
+    try {
+        bHandled = pDlg->HandleMessage(message, wParam, lParam, result);
+    } catch (...) {
+        bHandled = false;
+    }
+    if (!bHandled)
+        return FALSE;
+    if (ReturnsResultDirectly(message))
+        return static_cast<INT_PTR>(result);
+    ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
 }

@@ -1,28 +1,34 @@
 #pragma once
 // Dialogs built from a template and run by the framework's own modal loop.
 //
-// The dialog window is subclassed as soon as it exists, so every message reaches WindowProc; the
-// framework's default processing is the dialog class's own procedure. A dialog class lists its
-// handlers in a message map:
+// The dialog object is bound to its window once, at WM_INITDIALOG (DWLP_USER); from then on the
+// dialog procedure hands every message to the dialog's message map. A dialog class lists its
+// handlers there, in the order they are tried:
 //
 //   const CDialog::MessageMap& CMyDlg::GetMessageMap() const
 //   {
 //       static const MessageMapEntry entries[] = {
+//           Message(WM_INITDIALOG, &CMyDlg::OnInitDialog),
 //           Message(WM_TIMER, &CMyDlg::OnTimer),
 //           Command(IDC_APPLY, &CMyDlg::OnApply),
 //       };
 //       static const MessageMap map = MapOf(entries);
 //       return map;
 //   }
+//
+// A message handler returns the message's result; it clears bHandled to leave the message to the
+// entries after it and then to the default processing. What no entry handles gets the framework's
+// defaults: WM_INITDIALOG lets the dialog manager set the focus, WM_COMMAND IDOK and IDCANCEL end
+// the dialog with that result, and everything else goes to the dialog class's own procedure.
+// No exception leaves a handler for the system: the message then gets the default processing.
 #include <windows.h>
 
 #include <cstddef>
 
 class CDialog {
 public:
-    // A message handler gets the message's parameters and returns its result.
-    using MessageHandler = LRESULT (CDialog::*)(WPARAM, LPARAM);
-    // A command handler runs for WM_COMMAND with exactly its id in wParam (notification code 0).
+    using MessageHandler = LRESULT (CDialog::*)(WPARAM, LPARAM, BOOL& bHandled);
+    // Runs for WM_COMMAND with exactly its id in wParam (notification code 0).
     using CommandHandler = void (CDialog::*)();
 
     struct MessageMapEntry {
@@ -49,28 +55,18 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
 
-    // The first look at each message for the dialog or one of its children; true consumes it.
-    // The default is the platform's dialog-key handling (Tab, Enter, Escape).
+    // The modal loop's first look at each message for the dialog or one of its children; true
+    // consumes it. The default is the platform's dialog-key handling (Tab, Enter, Escape).
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
     HWND m_hWnd = nullptr;
 
 protected:
-    virtual BOOL OnInitDialog();
-    virtual void OnOK();
-    virtual void OnCancel();
-    // Command hook: true when the command was handled. The default runs the map's command entries,
-    // then IDOK and IDCANCEL.
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    // Every message of the window; the default runs the message map, then DefWindowProc.
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // The framework's default processing: the dialog class's own window procedure.
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-
     virtual const MessageMap& GetMessageMap() const;
 
+    // An entry for a message; a registered message whose registration failed (0) matches nothing.
     template <typename T>
-    static MessageMapEntry Message(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM))
+    static MessageMapEntry Message(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM, BOOL&))
     {
         return {message, 0, static_cast<MessageHandler>(handler), nullptr};
     }
@@ -87,14 +83,12 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void Attach(HWND hWnd);
-    void Detach();
+    // The map, then the framework's defaults; true when the message was handled, with its result.
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool IsOwnWindow(HWND hWnd) const;
 
     UINT m_nIDTemplate;
     HWND m_hWndParent;
-    WNDPROC m_pfnSuper = nullptr;
     bool m_bContinueModal = false;
     INT_PTR m_nModalResult = -1;
 };

@@ -11,9 +11,8 @@ CStagehandDlg::~CStagehandDlg()
     StopWorker();
 }
 
-BOOL CStagehandDlg::OnInitDialog()
+LRESULT CStagehandDlg::OnInitDialog(WPARAM, LPARAM, BOOL&)
 {
-    CDialog::OnInitDialog();
     m_pRun = std::make_shared<CSetupRun>(m_hWnd);
 
     m_hIcon = ::LoadIconA(GetApp()->m_hInstance, MAKEINTRESOURCEA(IDI_STAGEHAND));
@@ -31,6 +30,7 @@ BOOL CStagehandDlg::OnInitDialog()
 const CDialog::MessageMap& CStagehandDlg::GetMessageMap() const
 {
     static const MessageMapEntry entries[] = {
+        Message(WM_INITDIALOG, &CStagehandDlg::OnInitDialog),
         Message(WM_SETUP_DONE, &CStagehandDlg::OnSetupDone),
         Message(WM_CLOSE, &CStagehandDlg::OnClose),
     };
@@ -38,19 +38,21 @@ const CDialog::MessageMap& CStagehandDlg::GetMessageMap() const
     return map;
 }
 
-LRESULT CStagehandDlg::OnSetupDone(WPARAM, LPARAM)
+LRESULT CStagehandDlg::OnSetupDone(WPARAM, LPARAM, BOOL&)
 {
     m_pRun->m_nFinished = 1;
     // The worker has only its final pause left: it is not waited for.
     m_hWorker.reset();
-    OnOK();
+    EndDialog(IDOK);
     return 1;
 }
 
-LRESULT CStagehandDlg::OnClose(WPARAM wParam, LPARAM lParam)
+LRESULT CStagehandDlg::OnClose(WPARAM, LPARAM, BOOL& bHandled)
 {
     StopWorker();
-    return DefWindowProc(WM_CLOSE, wParam, lParam);
+    // The dialog class turns the close request into IDCANCEL, which ends the dialog.
+    bHandled = FALSE;
+    return 0;
 }
 
 void CStagehandDlg::StopWorker()

@@ -14,12 +14,12 @@ public:
     ~CStagehandDlg() override;
 
 protected:
-    BOOL OnInitDialog() override;
     const MessageMap& GetMessageMap() const override;
 
 private:
-    LRESULT OnSetupDone(WPARAM wParam, LPARAM lParam);
-    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnSetupDone(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     void StopWorker();
 
     fw::unique_handle m_hWorker;

@@ -1,6 +1,6 @@
 #include "stand_in_settings.h"
 
-#include "handles.h"
+#include "registry.h"
 
 namespace keyrelay {
 
@@ -17,29 +17,18 @@ std::optional<DWORD> EnvironmentKey(const wchar_t* pszName)
     return ParseVirtualKey(text);
 }
 
-std::optional<DWORD> RegistryKey(HKEY hKey, const wchar_t* pszName)
+std::optional<DWORD> RegistryKey(const wchar_t* pszName)
 {
-    DWORD type = REG_NONE;
-    DWORD value = 0;
-    DWORD cb = sizeof(value);
-    if (!hKey || ::RegQueryValueExW(hKey, pszName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &cb) !=
-                     ERROR_SUCCESS ||
-        type != REG_DWORD || cb != sizeof(value))
-        return std::nullopt;
-    return value;
+    return fw::ReadRegistryDword(HKEY_CURRENT_USER, kSettingsKey, pszName);
 }
 
 } // namespace
 
 StandInKeys ReadStandInKeys()
 {
-    HKEY hKey = nullptr;
-    fw::unique_hkey settings;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &hKey) == ERROR_SUCCESS)
-        settings.reset(hKey);
-    return {ChooseStandInKey(EnvironmentKey(L"KEYRELAY_MENU_KEY"), RegistryKey(settings.get(), L"MenuKey"),
+    return {ChooseStandInKey(EnvironmentKey(L"KEYRELAY_MENU_KEY"), RegistryKey(L"MenuKey"),
                              kDefaultStandInKeys.nMenuKey),
-            ChooseStandInKey(EnvironmentKey(L"KEYRELAY_DIAL_KEY"), RegistryKey(settings.get(), L"DialKey"),
+            ChooseStandInKey(EnvironmentKey(L"KEYRELAY_DIAL_KEY"), RegistryKey(L"DialKey"),
                              kDefaultStandInKeys.nDialKey)};
 }
 

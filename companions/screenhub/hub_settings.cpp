@@ -2,6 +2,7 @@
 
 #include "handles.h"
 #include "protocol/screen_hub.h"
+#include "registry.h"
 
 namespace {
 
@@ -15,16 +16,7 @@ bool WriteDword(HKEY hKey, const wchar_t* pszName, DWORD value)
 
 std::optional<DWORD> ReadHubSetting(const wchar_t* pszName)
 {
-    fw::unique_hkey key;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kHubSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
-        return std::nullopt;
-    DWORD value = 0;
-    DWORD cb = sizeof(value);
-    if (::RegQueryValueExW(key.get(), pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &cb) !=
-            ERROR_SUCCESS ||
-        cb != sizeof(value))
-        return std::nullopt;
-    return value;
+    return fw::ReadRegistryDword(HKEY_CURRENT_USER, kHubSettingsKey, pszName);
 }
 
 bool WriteHubSettings(DWORD nStatusWord, DWORD nDisplay)

@@ -1,7 +1,10 @@
 #pragma once
 // The menu dialog: Popbar's one window, which is the pop-up menu itself. It owns the menu's
 // visibility: the menu key, Screen Hub's notifications, the auto-hide timer, display changes,
-// suspend and close requests all arrive here.
+// suspend and close requests all arrive here. Its parts live in files of their own:
+// kestrel_menu_dlg.cpp (the map, initialisation, close and paint), menu_visibility.cpp (opening,
+// hiding, moving), menu_keys.cpp (the laptop's keys and the keyboard walk), menu_commands.cpp (the
+// buttons' commands).
 #include "commands/command_table.h"
 #include "controller/keyboard_walk.h"
 #include "dialog.h"
@@ -21,33 +24,45 @@ public:
     ~CKestrelMenuDlg() override;
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    BOOL OnInitDialog() override;
     // Up, Down and Enter walk and press the buttons; a mouse move ends a keyboard highlight.
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    // Only an honoured close request ends Popbar: IDOK (Enter, or any program's WM_COMMAND 1) does
-    // nothing, and IDCANCEL (Escape, or WM_COMMAND 2) hides the menu.
-    void OnOK() override;
-    void OnCancel() override;
-    // A button press, from the button, the keyboard or the outside-click hook.
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     const MessageMap& GetMessageMap() const override;
 
 private:
+    LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     // A key event reported by the key-hook library; lParam points at its KBDLLHOOKSTRUCT record.
-    LRESULT OnKeyRelay(WPARAM wParam, LPARAM lParam);
-    LRESULT OnHideMenu(WPARAM wParam, LPARAM lParam);
-    LRESULT OnReloadDisplay(WPARAM wParam, LPARAM lParam);
-    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
-    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
-    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
-    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeyRelay(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnMenuButton(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnHubCommand(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnHideMenu(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnReloadDisplay(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnPowerBroadcast(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    // A button press, from the button, the keyboard or the outside-click hook.
+    LRESULT OnButtonCommand(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    // Only an honoured close request ends Popbar: IDOK (Enter, or any program's WM_COMMAND 1) does
+    // nothing, and IDCANCEL (Escape, or WM_COMMAND 2) hides the menu.
+    void OnOK();
+    void OnCancel();
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+
+    // The initialisation after the steps that can fail; false when the menu could not be placed.
+    bool FinishInitialisation();
+    void FailWith(const wchar_t* pszText);
 
     void OnMenuKey();
-    void OnHubNotification(WPARAM nCode, LPARAM nArgument);
-    void OnDisplayChange();
     void OnSuspend();
+    void HideMenu();
+    bool IsMenuVisible() const;
+    void ApplyDisplayMode();
+    void TakeForeground();
+    // The background's size; the window's size from its template when there is no background.
+    SIZE MenuSize() const;
+
     void RunCommandStep(const CommandStep& step);
 
     // What the keyboard walk sees of the buttons as they are now.
@@ -57,16 +72,6 @@ private:
     // Enter released: the pressed button's command runs, then the button is highlighted again.
     void ActivatePressed();
     void OnMenuMouseMove();
-
-    // The initialisation after the steps that can fail; false when the menu could not be placed.
-    bool FinishInitialisation();
-    void FailWith(const wchar_t* pszText);
-    void HideMenu();
-    bool IsMenuVisible() const;
-    void ApplyDisplayMode();
-    void TakeForeground();
-    // The background's size; the window's size from its template when there is no background.
-    SIZE MenuSize() const;
 
     fw::unique_hmodule m_hResource;
     bool m_bInKeyEvent = false;

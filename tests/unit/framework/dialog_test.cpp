@@ -1,10 +1,12 @@
-// The framework's dialog: modal loop, first look for PreTranslateMessage, dialog keys, message map.
+// The framework's dialog: modal loop, first look for PreTranslateMessage, dialog keys, and the one
+// message map with its fall-through to the defaults.
 #include "dialog.h"
 #include "test_ids.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,14 +24,9 @@ public:
     std::function<void(CTestDlg&)> onFinish;
     std::vector<MSG> preTranslated;
     std::vector<std::string> events;
-
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        if (onInit)
-            onInit(*this);
-        return TRUE;
-    }
+    // How the ping handler treats its message: handles it, leaves it to what follows, or throws.
+    enum class Ping { Handle, Decline, Throw } ping = Ping::Handle;
+    bool bTakeOk = false;
 
     BOOL PreTranslateMessage(MSG* pMsg) override
     {
@@ -46,42 +43,84 @@ public:
     }
 
 protected:
-    void OnOK() override
+    LRESULT OnInitDialog(WPARAM, LPARAM, BOOL&)
     {
-        events.push_back("OnOK");
-        CDialog::OnOK();
+        if (onInit)
+            onInit(*this);
+        return TRUE;
     }
-    void OnCancel() override
-    {
-        events.push_back("OnCancel");
-        CDialog::OnCancel();
-    }
-    LRESULT OnPing(WPARAM wParam, LPARAM)
+    LRESULT OnPing(WPARAM wParam, LPARAM, BOOL& bHandled)
     {
         events.push_back("ping " + std::to_string(wParam));
+        if (ping == Ping::Throw)
+            throw std::runtime_error("ping");
+        bHandled = ping == Ping::Handle;
         return 7;
     }
-    LRESULT OnSwallowed(WPARAM, LPARAM)
+    LRESULT OnPingAgain(WPARAM, LPARAM, BOOL&)
+    {
+        events.push_back("ping again");
+        return 8;
+    }
+    LRESULT OnSwallowed(WPARAM, LPARAM, BOOL&)
     {
         events.push_back("swallowed message dispatched");
         return 0;
     }
-    LRESULT OnFinish(WPARAM wParam, LPARAM)
+    LRESULT OnFinish(WPARAM wParam, LPARAM, BOOL&)
     {
         if (onFinish)
             onFinish(*this);
         EndDialog(static_cast<INT_PTR>(wParam));
         return 0;
     }
+    // Commands, not the edit control's notifications.
+    LRESULT OnAnyCommand(WPARAM wParam, LPARAM, BOOL& bHandled)
+    {
+        if (HIWORD(wParam) == 0)
+            events.push_back("command " + std::to_string(wParam));
+        bHandled = FALSE;
+        return 0;
+    }
     void OnApply() { events.push_back("apply"); }
+    void OnOK()
+    {
+        events.push_back("OK taken");
+        if (!bTakeOk)
+            EndDialog(IDOK);
+    }
+    LRESULT OnNothingRegistered(WPARAM, LPARAM, BOOL&)
+    {
+        events.push_back("registered message 0");
+        return 0;
+    }
 
     const MessageMap& GetMessageMap() const override
     {
         static const MessageMapEntry entries[] = {
+            Message(WM_INITDIALOG, &CTestDlg::OnInitDialog),
+            Message(0, &CTestDlg::OnNothingRegistered),
             Message(WM_PING, &CTestDlg::OnPing),
+            Message(WM_PING, &CTestDlg::OnPingAgain),
             Message(WM_SWALLOWED, &CTestDlg::OnSwallowed),
             Message(WM_FINISH, &CTestDlg::OnFinish),
+            Message(WM_COMMAND, &CTestDlg::OnAnyCommand),
             Command(IDC_APPLY, &CTestDlg::OnApply),
+        };
+        static const MessageMap map = MapOf(entries);
+        return map;
+    }
+};
+
+// A dialog that takes IDOK itself.
+class COkTakingDlg : public CTestDlg {
+protected:
+    const MessageMap& GetMessageMap() const override
+    {
+        static const MessageMapEntry entries[] = {
+            Message(WM_INITDIALOG, &COkTakingDlg::OnInitDialog),
+            Command(IDOK, &COkTakingDlg::OnOK),
+            Message(WM_FINISH, &COkTakingDlg::OnFinish),
         };
         static const MessageMap map = MapOf(entries);
         return map;
@@ -148,25 +187,30 @@ TEST(Dialog, ConsumedMessageIsNotDispatched)
     EXPECT_EQ(dlg.events, (std::vector<std::string>{"ping 3"}));
 }
 
-TEST(Dialog, EscapeReachesOnCancelAndEnterReachesOnOK)
+TEST(Dialog, EscapeEnterAndCloseEndTheDialogUnlessTheMapTakesTheCommand)
 {
-    CTestDlg escape;
-    escape.onInit = [](CTestDlg& d) { d.Post(WM_KEYDOWN, VK_ESCAPE, 0, d.Edit()); };
-    EXPECT_EQ(escape.DoModal(), IDCANCEL);
-    EXPECT_EQ(escape.events, (std::vector<std::string>{"OnCancel"}));
+    const struct {
+        UINT message;
+        WPARAM wParam;
+        INT_PTR result;
+    } cases[] = {{WM_KEYDOWN, VK_ESCAPE, IDCANCEL}, {WM_KEYDOWN, VK_RETURN, IDOK}, {WM_CLOSE, 0, IDCANCEL}};
+    for (const auto& c : cases) {
+        CTestDlg dlg;
+        dlg.onInit = [&](CTestDlg& d) { d.Post(c.message, c.wParam, 0, c.message == WM_CLOSE ? nullptr : d.Edit()); };
+        EXPECT_EQ(dlg.DoModal(), c.result) << c.message << " " << c.wParam;
+        ASSERT_EQ(dlg.events.size(), 1u);
+        EXPECT_EQ(dlg.events[0], "command " + std::to_string(c.result)) << "the map saw the command first";
+    }
 
-    CTestDlg enter;
-    enter.onInit = [](CTestDlg& d) { d.Post(WM_KEYDOWN, VK_RETURN, 0, d.Edit()); };
-    EXPECT_EQ(enter.DoModal(), IDOK);
-    EXPECT_EQ(enter.events, (std::vector<std::string>{"OnOK"}));
-}
-
-TEST(Dialog, CloseRequestEndsTheDialogAsCancelled)
-{
-    CTestDlg dlg;
-    dlg.onInit = [](CTestDlg& d) { d.Post(WM_CLOSE); };
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(dlg.events, (std::vector<std::string>{"OnCancel"}));
+    COkTakingDlg taking;
+    taking.bTakeOk = true;
+    taking.onInit = [](CTestDlg& d) {
+        d.Post(WM_KEYDOWN, VK_RETURN, 0, d.Edit());
+        d.Post(WM_COMMAND, IDOK);
+        d.Post(WM_FINISH, 99);
+    };
+    EXPECT_EQ(taking.DoModal(), 99) << "IDOK taken by the map does not end the dialog";
+    EXPECT_EQ(taking.events, (std::vector<std::string>{"OK taken", "OK taken"}));
 }
 
 TEST(Dialog, MessageMapRoutesMessagesAndCommandIds)
@@ -178,9 +222,35 @@ TEST(Dialog, MessageMapRoutesMessagesAndCommandIds)
         d.Post(WM_COMMAND, IDC_APPLY);
         // A notification code in the high word is not the command.
         d.Post(WM_COMMAND, MAKEWPARAM(IDC_APPLY, EN_CHANGE));
+        d.Post(WM_NULL);
         d.Post(WM_FINISH, IDOK);
     };
     dlg.DoModal();
     EXPECT_EQ(pingResult, 7);
-    EXPECT_EQ(dlg.events, (std::vector<std::string>{"ping 9", "apply"}));
+    EXPECT_EQ(dlg.events, (std::vector<std::string>{"ping 9", "command " + std::to_string(IDC_APPLY), "apply"}))
+        << "an entry for a registered message that failed to register matches nothing, not even WM_NULL";
+}
+
+TEST(Dialog, DeclinedMessageGoesOnAndAThrowingHandlerLeavesItToTheDefault)
+{
+    CTestDlg declining;
+    LRESULT declined = 0;
+    declining.ping = CTestDlg::Ping::Decline;
+    declining.onInit = [&](CTestDlg& d) {
+        declined = ::SendMessageW(d.m_hWnd, WM_PING, 1, 0);
+        d.Post(WM_FINISH, IDOK);
+    };
+    declining.DoModal();
+    EXPECT_EQ(declined, 8) << "the next entry for the message handled it";
+    EXPECT_EQ(declining.events, (std::vector<std::string>{"ping 1", "ping again"}));
+
+    CTestDlg throwing;
+    LRESULT thrown = -1;
+    throwing.ping = CTestDlg::Ping::Throw;
+    throwing.onInit = [&](CTestDlg& d) {
+        thrown = ::SendMessageW(d.m_hWnd, WM_PING, 2, 0);
+        d.Post(WM_FINISH, 3);
+    };
+    EXPECT_EQ(throwing.DoModal(), 3) << "the dialog runs on";
+    EXPECT_EQ(thrown, 0) << "the dialog class's own answer";
 }
