@@ -1,5 +1,6 @@
 #include "bootlist_app.h"
 
+#include "errors.h"
 #include "handles.h"
 #include "messagebox.h"
 #include "starter_value.h"
@@ -23,15 +24,15 @@ BOOL CBootlistApp::InitInstance()
 
     m_nExitCode = 1;
     fw::unique_hkey key;
-    if (::RegCreateKeyA(HKEY_LOCAL_MACHINE, kRunKey, key.put()) != ERROR_SUCCESS) {
+    if (!fw::RegistryOk(::RegCreateKeyA(HKEY_LOCAL_MACHINE, kRunKey, key.put()))) {
         AppMessageBox(kCannotCreateKey);
         AppMessageBox(kCannotSetStarter);
         return FALSE;
     }
 
-    const bool bWritten = data && ::RegSetValueExA(key.get(), kValueName, 0, REG_SZ,
-                                                   reinterpret_cast<const BYTE*>(data->c_str()),
-                                                   static_cast<DWORD>(data->size() + 1)) == ERROR_SUCCESS;
+    const bool bWritten = data && fw::RegistryOk(::RegSetValueExA(key.get(), kValueName, 0, REG_SZ,
+                                                                   reinterpret_cast<const BYTE*>(data->c_str()),
+                                                                   static_cast<DWORD>(data->size() + 1)));
     if (!bWritten)
         AppMessageBox(kCannotSetStarter);
     else

@@ -1,5 +1,6 @@
 #include "registry.h"
 
+#include "errors.h"
 #include "handles.h"
 
 namespace fw {
@@ -7,13 +8,11 @@ namespace fw {
 std::optional<DWORD> ReadRegistryDword(HKEY hRoot, const wchar_t* pszKey, const wchar_t* pszName)
 {
     unique_hkey key;
-    // Registry calls answer with their error code and leave the thread's last error alone.
-    if (::RegOpenKeyExW(hRoot, pszKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+    if (!RegistryOk(::RegOpenKeyExW(hRoot, pszKey, 0, KEY_READ, key.put())))
         return std::nullopt;
     DWORD value = 0;
     DWORD cb = sizeof(value);
-    if (::RegQueryValueExW(key.get(), pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &cb) !=
-        ERROR_SUCCESS)
+    if (!RegistryOk(::RegQueryValueExW(key.get(), pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &cb)))
         return std::nullopt;
     return value;
 }

@@ -1,8 +1,7 @@
 #include "macro_sources.h"
 
-#include "handles.h"
+#include "registry_text.h"
 
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -11,22 +10,12 @@ const char kLanguageKey[] = "SYSTEM\\CurrentControlSet\\Control\\Nls\\Language";
 const char kLanguageValue[] = "InstallLanguage";
 const char kCurrentVersionKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 const char kProgramFilesValue[] = "ProgramFilesDir";
-// Both values are read as text of at most 255 bytes.
+// Both values are read as text of at most 255 bytes; one that cannot be read is empty.
 constexpr DWORD kValueBytes = 255;
 
-// A registry value as text up to its first zero; empty when the key or value cannot be read.
-// Reading needs no more than KEY_READ, so a process without administrative rights gets it too.
 std::string ReadText(const char* pszKey, const char* pszValue)
 {
-    fw::unique_hkey key;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, pszKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
-        return {};
-    char data[kValueBytes + 1] = {};
-    DWORD cb = kValueBytes;
-    if (::RegQueryValueExA(key.get(), pszValue, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &cb) !=
-        ERROR_SUCCESS)
-        return {};
-    return std::string(data, strnlen(data, cb));
+    return ReadRegistryText(pszKey, pszValue, kValueBytes).value_or(std::string());
 }
 
 std::string ComputerName()

@@ -1,8 +1,6 @@
 // IsUserMode on the running system: the version, the setup state in the registry, the two files.
-#include "handles.h"
 #include "mode.h"
-
-#include <cstring>
+#include "registry_text.h"
 
 namespace {
 
@@ -19,18 +17,10 @@ DWORD MajorVersion()
     return info.dwMajorVersion;
 }
 
+// Whatever the value's type, its data counts as text up to the first zero.
 std::optional<std::string> ReadImageState()
 {
-    fw::unique_hkey key;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSetupStateKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
-        return std::nullopt;
-    char data[kImageStateBytes] = {};
-    DWORD cb = kImageStateBytes;
-    if (::RegQueryValueExA(key.get(), kImageStateValue, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &cb) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    // Whatever the value's type, its data counts as text up to the first zero.
-    return std::string(data, strnlen(data, cb));
+    return ReadRegistryText(kSetupStateKey, kImageStateValue, kImageStateBytes);
 }
 
 bool FileExists(const char* pszPath)

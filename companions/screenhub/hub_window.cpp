@@ -3,6 +3,7 @@
 #include "hub_settings.h"
 #include "hub_view.h"
 #include "protocol/menu.h"
+#include "window_binding.h"
 #include "windowclass.h"
 
 #include <utility>
@@ -47,7 +48,7 @@ CHubWindow::CHubWindow(HubOptions options, HubState state, fw::unique_file journ
 bool CHubWindow::Create(HINSTANCE hInstance)
 {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = WindowProc;
+    wc.lpfnWndProc = &fw::BoundWindowProc<CHubWindow>;
     wc.hInstance = hInstance;
     wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
@@ -70,27 +71,10 @@ bool CHubWindow::Create(HINSTANCE hInstance)
     return true;
 }
 
-LRESULT CALLBACK CHubWindow::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CHubWindow::OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto* pThis = static_cast<CHubWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        pThis->m_hWnd = hWnd;
-        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
-    }
-    auto* pThis = reinterpret_cast<CHubWindow*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-    if (!pThis)
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
-    // No exception may unwind into the system's code that called us (only a failed allocation can
-    // happen here, in the texts of the window).
-    try {
-        return pThis->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
-    }
-}
-
-LRESULT CHubWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
+    if (message == WM_NCCREATE)
+        m_hWnd = hWnd;
     // The menu's 54 and 55 share their numbers with system messages (55 is WM_QUERYDRAGICON): they are
     // taken as the menu's before any default handling sees them.
     if (IsJournaled(message))

@@ -21,9 +21,10 @@ public:
     // registry copy; false when the window could not be made.
     bool Create(HINSTANCE hInstance);
 
+    // Every message of the window, from its WM_NCCREATE on (fw::BoundWindowProc).
+    LRESULT OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnHubCommand(WPARAM code, LPARAM arg);
     void OnMenuKeyAgain();
     void OnPaint();

@@ -1,3 +1,4 @@
+#include "protocol/keyrelay.h"
 #include "popbar_menu.h"
 
 #include "wait.h"
@@ -20,7 +21,7 @@ HWND WaitForReadyMenu(DWORD nProcessId, const std::function<void(HWND)>& watch, 
             hWndMenu = windows.empty() ? nullptr : windows.front();
             if (hWndMenu && watch)
                 watch(hWndMenu);
-            return hWndMenu && ::GetPropW(hWndMenu, L"KeyRelay.Message") != nullptr;
+            return hWndMenu && ::GetPropW(hWndMenu, kKeyRelayOwnerProperty) != nullptr;
         },
         nTimeoutMs);
     if (!bRegistered)

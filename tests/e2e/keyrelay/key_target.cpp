@@ -1,5 +1,7 @@
 #include "key_target.h"
 
+#include "window_binding.h"
+
 #include "wait.h"
 #include "windowclass.h"
 
@@ -51,7 +53,7 @@ bool CKeyTarget::HasSeenKeyDown(UINT nVirtualKey)
 void CKeyTarget::Run()
 {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = &CKeyTarget::WindowProc;
+    wc.lpfnWndProc = &fw::BoundWindowProc<CKeyTarget>;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = kTargetClass;
     RegisterClassOnce(wc);
@@ -71,19 +73,14 @@ void CKeyTarget::Run()
     }
 }
 
-LRESULT CALLBACK CKeyTarget::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CKeyTarget::OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        const auto* pCreate = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pCreate->lpCreateParams));
-    }
-    auto* pTarget = reinterpret_cast<CKeyTarget*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-    if (pTarget && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
         {
-            std::lock_guard<std::mutex> hold(pTarget->m_lock);
-            pTarget->m_keysDown.push_back(static_cast<UINT>(wParam));
+            std::lock_guard<std::mutex> hold(m_lock);
+            m_keysDown.push_back(static_cast<UINT>(wParam));
         }
-        pTarget->m_changed.notify_all();
+        m_changed.notify_all();
         return 0;
     }
     return ::DefWindowProcW(hWnd, message, wParam, lParam);

@@ -24,9 +24,11 @@ public:
     bool WaitForKeyDown(UINT nVirtualKey, DWORD nTimeoutMs = 5000);
     bool HasSeenKeyDown(UINT nVirtualKey);
 
+    // Every message of the window, on its own thread (fw::BoundWindowProc).
+    LRESULT OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
     void Run();
-    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::mutex m_lock;
     std::condition_variable m_changed;

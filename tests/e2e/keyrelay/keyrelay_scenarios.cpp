@@ -101,9 +101,9 @@ TEST_F(KeyRelay, ResultsOfRegisteringAndReleasingAndTheOwnersMark)
     EXPECT_EQ(m_library.SetUnhook(), 0) << "a refused owner is not registered";
 
     ASSERT_TRUE(Register(m_owner));
-    EXPECT_EQ(reinterpret_cast<UINT_PTR>(::GetPropW(m_owner.Window(), L"KeyRelay.Message")), CReportOwner::Message());
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(::GetPropW(m_owner.Window(), kKeyRelayOwnerProperty)), CReportOwner::Message());
     EXPECT_EQ(m_library.SetUnhook(), 1);
-    EXPECT_EQ(::GetPropW(m_owner.Window(), L"KeyRelay.Message"), nullptr);
+    EXPECT_EQ(::GetPropW(m_owner.Window(), kKeyRelayOwnerProperty), nullptr);
     EXPECT_EQ(m_library.SetUnhook(), 0) << "released already";
 }
 
@@ -212,7 +212,7 @@ TEST_F(KeyRelay, NothingIsReportedAfterUnhookAndAReplacedOwnerGetsNothingMore)
     // Registering another owner replaces this one.
     CReportOwner replacement;
     ASSERT_TRUE(Register(replacement));
-    EXPECT_EQ(::GetPropW(later.Window(), L"KeyRelay.Message"), nullptr);
+    EXPECT_EQ(::GetPropW(later.Window(), kKeyRelayOwnerProperty), nullptr);
     ASSERT_TRUE(Send(Keys({Stroke(ExtendedScanCode(kMenuKeyScanCode, false)), Stroke(ExtendedScanCode(kDialKeyScanCode, false))})));
     ASSERT_TRUE(replacement.WaitForReports(4));
     EXPECT_EQ(later.Reports().size(), 2u) << "the replaced owner gets nothing more";

@@ -3,6 +3,7 @@
 #include "protocol/keyrelay.h"
 
 #include "wait.h"
+#include "window_binding.h"
 #include "windowclass.h"
 
 namespace keyrelay_e2e {
@@ -22,7 +23,7 @@ UINT CReportOwner::Message()
 CReportOwner::CReportOwner()
 {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = &CReportOwner::WindowProc;
+    wc.lpfnWndProc = &fw::BoundWindowProc<CReportOwner>;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = kOwnerClass;
     RegisterClassOnce(wc);
@@ -34,18 +35,13 @@ bool CReportOwner::WaitForReports(std::size_t nCount, DWORD nTimeoutMs) const
     return driver::WaitUntil([&] { return m_reports.size() >= nCount; }, nTimeoutMs);
 }
 
-LRESULT CALLBACK CReportOwner::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CReportOwner::OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        const auto* pCreate = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pCreate->lpCreateParams));
-    }
-    auto* pOwner = reinterpret_cast<CReportOwner*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-    if (pOwner && message == Message()) {
+    if (message == Message()) {
         const auto* pKey = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        pOwner->m_reports.push_back({wParam, pKey->vkCode, pKey->scanCode, pKey->flags, ::InSendMessage() != FALSE});
-        if (pOwner->m_onReport)
-            pOwner->m_onReport(pOwner->m_reports.back());
+        m_reports.push_back({wParam, pKey->vkCode, pKey->scanCode, pKey->flags, ::InSendMessage() != FALSE});
+        if (m_onReport)
+            m_onReport(m_reports.back());
         return 1;
     }
     return ::DefWindowProcW(hWnd, message, wParam, lParam);

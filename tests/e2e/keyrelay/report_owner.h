@@ -30,9 +30,10 @@ public:
     // The registered "KeyRelay" message, as Popbar registers it.
     static UINT Message();
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Every message of the window (fw::BoundWindowProc).
+    LRESULT OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+private:
     fw::unique_hwnd m_hWnd;
     std::vector<Report> m_reports;
     std::function<void(const Report&)> m_onReport;

@@ -1,5 +1,7 @@
 // Popbar copied from its installation to a folder without Screen Hub, driven as KeyRelay and Screen Hub
 // would drive it. Screen Hub is absent: the status word comes from its registry copy.
+#include "protocol/keyrelay.h"
+#include "desktop_size.h"
 #include "popbar_session.h"
 
 #include "paths.h"
@@ -93,7 +95,7 @@ TEST_F(PopbarMenu, StartsHiddenParkedOffTheDesktopAsAToolWindowRegisteredWithKey
     EXPECT_EQ(alpha, 216);
     EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
 
-    EXPECT_EQ(reinterpret_cast<UINT_PTR>(::GetPropW(popbar.Menu(), L"KeyRelay.Message")),
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(::GetPropW(popbar.Menu(), kKeyRelayOwnerProperty)),
               ::RegisterWindowMessageW(kKeyRelayMessageName))
         << "the menu window registered itself with KeyRelay's message";
     EXPECT_EQ(driver::WindowText(popbar.Menu()), L"");
@@ -265,28 +267,13 @@ TEST_F(PopbarMenu, AvailabilityAnswerEnablesOrDisablesTheResolutionPairTogether)
 }
 
 // The desktop changes size: a real display change for every top-level window.
-class PopbarDisplayChange : public PopbarMenu {
-protected:
-    void TearDown() override
-    {
-        ChangeSize(1024, 768);
-        PopbarMenu::TearDown();
-    }
-    static bool ChangeSize(DWORD nWidth, DWORD nHeight)
-    {
-        DEVMODEW mode{};
-        mode.dmSize = sizeof(mode);
-        mode.dmPelsWidth = nWidth;
-        mode.dmPelsHeight = nHeight;
-        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        return ::ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr) == DISP_CHANGE_SUCCESSFUL;
-    }
-};
+using PopbarDisplayChange = PopbarMenu;
 
 TEST_F(PopbarDisplayChange, OpenMenuMovesToTheNewCornerAndStaysOpen)
 {
     OpenMenu();
-    ASSERT_TRUE(ChangeSize(800, 600));
+    const driver::ScopedDesktopSize smaller(800, 600);
+    ASSERT_TRUE(smaller.Changed());
     EXPECT_TRUE(driver::WaitUntil([&] { return popbar.MenuRect().left == 800 - kMenuSize.cx - 5; }, 5000));
     ExpectRect(popbar.MenuRect(), 800 - kMenuSize.cx - 5, 5);
     EXPECT_TRUE(popbar.IsMenuVisible());
@@ -294,7 +281,8 @@ TEST_F(PopbarDisplayChange, OpenMenuMovesToTheNewCornerAndStaysOpen)
 
 TEST_F(PopbarDisplayChange, HiddenMenuMovesToTheNewCornerAndStaysHidden)
 {
-    ASSERT_TRUE(ChangeSize(800, 600));
+    const driver::ScopedDesktopSize smaller(800, 600);
+    ASSERT_TRUE(smaller.Changed());
     EXPECT_TRUE(driver::WaitUntil([&] { return popbar.MenuRect().left == 800 - kMenuSize.cx - 5; }, 5000));
     ExpectRect(popbar.MenuRect(), 800 - kMenuSize.cx - 5, 5);
     EXPECT_FALSE(popbar.IsMenuVisible());

@@ -13,6 +13,7 @@
 #include "window_query.h"
 
 #include "handles.h"
+#include "window_binding.h"
 #include "windowclass.h"
 
 #include <gtest/gtest.h>
@@ -88,7 +89,7 @@ public:
     FakeMenu()
     {
         WNDCLASSW wc{};
-        wc.lpfnWndProc = Proc;
+        wc.lpfnWndProc = &fw::BoundWindowProc<FakeMenu>;
         wc.hInstance = ::GetModuleHandleW(nullptr);
         wc.lpszClassName = kMenuWindowClass;
         RegisterClassOnce(wc);
@@ -110,19 +111,17 @@ public:
         return driver::WaitUntil([&] { return Count(code) >= n; });
     }
 
-private:
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    // Every message of the window (fw::BoundWindowProc).
+    LRESULT OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (message == WM_NCCREATE)
-            ::SetWindowLongPtrW(hWnd, GWLP_USERDATA,
-                                reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        auto* pThis = reinterpret_cast<FakeMenu*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-        if (pThis && message == MSG_HUBCMD) {
-            pThis->m_received.push_back({wParam, lParam, Setting(kDisplayValueA)});
+        if (message == MSG_HUBCMD) {
+            m_received.push_back({wParam, lParam, Setting(kDisplayValueA)});
             return 0;
         }
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
     }
+
+private:
 
     std::vector<Received> m_received;
     fw::unique_hwnd m_window;

@@ -1,5 +1,6 @@
-// The menu's grid, its button table and its opacity arithmetic.
+// The menu's grid and its button table, as rules the layout keeps, and its opacity arithmetic.
 #include "menu/menu_buttons.h"
+#include "protocol/menu.h"
 
 #include <gtest/gtest.h>
 
@@ -8,71 +9,81 @@
 
 namespace {
 
-TEST(ButtonGrid, ColumnsAndRowsOfEqualButtons)
+RECT SlotRect(int nSlot, SIZE size)
 {
-    const int w = 100;
-    const int h = 30;
-    for (int k = 0; k < 8; ++k) {
-        const POINT left = ButtonPosition(k, false, w, h);
-        const POINT right = ButtonPosition(k, true, w, h);
-        EXPECT_EQ(left.x, 128) << k;
-        EXPECT_EQ(right.x, w + 130) << k;
-        EXPECT_EQ(left.y, 9 + k * (h + 11)) << k;
-        EXPECT_EQ(right.y, left.y) << k;
+    const ButtonSlot& slot = kButtonTable[nSlot];
+    const POINT at = ButtonPosition(slot.nRow, slot.bRightColumn, size.cx, size.cy);
+    return {at.x, at.y, at.x + size.cx, at.y + size.cy};
+}
+
+// The default skin's sizes: the display-mode faces span both columns.
+SIZE DefaultSize(int nSlot)
+{
+    return nSlot < kDisplayFaceCount ? SIZE{202, 30} : SIZE{100, 30};
+}
+
+TEST(ButtonGrid, TheDefaultSkinsButtonsTileTheBackgroundRightOfTheLabelsWithoutOverlap)
+{
+    const RECT background{0, 0, 340, 335};
+    for (int a = 0; a < kButtonCount; ++a) {
+        const RECT ra = SlotRect(a, DefaultSize(a));
+        EXPECT_GE(ra.left, 128) << "the labels' strip stays clear; slot " << a;
+        EXPECT_LE(ra.right, background.right - 5) << a;
+        EXPECT_LE(ra.bottom, background.bottom) << a;
+        for (int b = a + 1; b < kButtonCount; ++b) {
+            if (b < kDisplayFaceCount)
+                continue; // the four faces share one place
+            const RECT rb = SlotRect(b, DefaultSize(b));
+            RECT overlap{};
+            EXPECT_FALSE(::IntersectRect(&overlap, &ra, &rb)) << a << " and " << b;
+        }
     }
 }
 
-TEST(ButtonGrid, BatteryAloneInTheLastRow)
+TEST(ButtonGrid, RowsAreElevenPixelsApartAndARightButtonFollowsItsLeftOneAfterTwoPixels)
 {
-    const POINT battery = ButtonPosition(7, false, 64, 22);
-    EXPECT_EQ(battery.x, 128);
-    EXPECT_EQ(battery.y, 7 * 22 + 86);
+    for (const SIZE size : {SIZE{100, 30}, SIZE{64, 22}, SIZE{1, 1}}) {
+        for (int nRow = 0; nRow < 7; ++nRow) {
+            const POINT left = ButtonPosition(nRow, false, size.cx, size.cy);
+            const POINT right = ButtonPosition(nRow, true, size.cx, size.cy);
+            const POINT below = ButtonPosition(nRow + 1, false, size.cx, size.cy);
+            EXPECT_EQ(right.x - (left.x + size.cx), 2) << nRow;
+            EXPECT_EQ(right.y, left.y) << nRow;
+            EXPECT_EQ(below.y - (left.y + size.cy), 11) << nRow;
+        }
+    }
 }
 
-TEST(ButtonGrid, RightColumnFollowsTheButtonsOwnWidth)
+TEST(ButtonTable, SlotsAreInVisualOrderAndEveryIdIsThere)
 {
-    EXPECT_EQ(ButtonPosition(1, true, 202, 30).x, 332);
-    EXPECT_EQ(ButtonPosition(0, false, 202, 30).y, 9);
-}
-
-TEST(ButtonTable, SlotsInVisualOrderWithTheirIds)
-{
-    const UINT ids[kButtonCount] = {103, 103, 103, 103, 100, 101, 104, 105, 112, 113, 108, 109, 110, 111, 106, 107, 102};
+    std::set<UINT> ids;
     for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
+        ids.insert(kButtonTable[nSlot].nID);
+        if (nSlot == 0)
+            continue;
+        const ButtonSlot& before = kButtonTable[nSlot - 1];
         const ButtonSlot& slot = kButtonTable[nSlot];
-        EXPECT_EQ(slot.nID, ids[nSlot]) << nSlot;
-        const int nRow = nSlot < 4 ? 0 : (nSlot - 4) / 2 + 1;
-        EXPECT_EQ(slot.nRow, nRow) << nSlot;
-        EXPECT_EQ(slot.bRightColumn, nSlot >= 4 && nSlot < 16 && nSlot % 2 == 1) << nSlot;
-        EXPECT_EQ(slot.bShown, nSlot == 0 || nSlot >= 4) << nSlot;
+        const bool bLater = slot.nRow > before.nRow || (slot.nRow == before.nRow && slot.bRightColumn && !before.bRightColumn) ||
+                            nSlot < kDisplayFaceCount;
+        EXPECT_TRUE(bLater) << nSlot;
     }
+    EXPECT_EQ(ids.size(), 14u);
+    EXPECT_EQ(*ids.begin(), ID_DARKER);
+    EXPECT_EQ(*ids.rbegin(), ID_RES_HIGH);
+    EXPECT_EQ(kButtonTable[kBatterySlot].nID, ID_BATTERY);
+    EXPECT_EQ(kButtonTable[kBatterySlot].form, ImageForm::SixIdsAndGlyphs);
 }
 
-TEST(ButtonTable, PairsShareTheirLeftAndRightImageSets)
+TEST(ButtonTable, OneDisplayFaceShowsAtFirstAndEveryOtherButtonShows)
 {
-    for (int nSlot : {10, 12, 14})
-        EXPECT_TRUE(std::equal(std::begin(kButtonTable[nSlot].images), std::end(kButtonTable[nSlot].images),
-                               std::begin(kButtonTable[6].images)))
-            << nSlot;
-    for (int nSlot : {11, 13, 15})
-        EXPECT_TRUE(std::equal(std::begin(kButtonTable[nSlot].images), std::end(kButtonTable[nSlot].images),
-                               std::begin(kButtonTable[7].images)))
-            << nSlot;
-    EXPECT_EQ(kButtonTable[6].images[0], 2111);
-    EXPECT_EQ(kButtonTable[7].images[0], 2107);
-}
-
-TEST(ButtonTable, LoaderFormsAndTheBatteryGlyphs)
-{
-    for (int nSlot = 0; nSlot < 16; ++nSlot) {
-        const bool bFourIds = nSlot < 4 || nSlot == 8 || nSlot == 9;
-        EXPECT_EQ(kButtonTable[nSlot].form, bFourIds ? ImageForm::FourIds : ImageForm::SixIds) << nSlot;
+    int nShownFaces = 0;
+    for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
+        if (nSlot < kDisplayFaceCount)
+            nShownFaces += kButtonTable[nSlot].bShown;
+        else
+            EXPECT_TRUE(kButtonTable[nSlot].bShown) << nSlot;
     }
-    EXPECT_EQ(kButtonTable[16].form, ImageForm::SixIdsAndGlyphs);
-    EXPECT_EQ(kButtonTable[16].nFirstGlyph, 2200);
-    // A display-mode face's normal picture is also its unlit one.
-    for (int nSlot = 0; nSlot < 4; ++nSlot)
-        EXPECT_EQ(kButtonTable[nSlot].images[3], kButtonTable[nSlot].images[0]) << nSlot;
+    EXPECT_EQ(nShownFaces, 1);
 }
 
 TEST(ButtonTable, LoadOrderCoversEverySlotOnce)

@@ -1,6 +1,7 @@
 #include "ui_fixture.h"
 
 #include "gdiplus_session.h"
+#include "window_binding.h"
 #include "windowclass.h"
 
 #include <optional>
@@ -38,7 +39,7 @@ HMODULE Skin()
 TestParent::TestParent(int x, int y, int nWidth, int nHeight)
 {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = &TestParent::WndProc;
+    wc.lpfnWndProc = &fw::BoundWindowProc<TestParent>;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = kParentClass;
@@ -47,18 +48,12 @@ TestParent::TestParent(int x, int y, int nWidth, int nHeight)
                                    x, y, nWidth, nHeight, nullptr, nullptr, wc.hInstance, this));
 }
 
-LRESULT CALLBACK TestParent::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+LRESULT TestParent::OnMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (uMsg == WM_NCCREATE) {
-        const auto* pCreate = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pCreate->lpCreateParams));
-        return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
-    }
-    auto* pParent = reinterpret_cast<TestParent*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-    if (pParent && uMsg == WM_LBUTTONUP)
-        ++pParent->m_nMouseUps;
-    if (pParent && uMsg == WM_COMMAND)
-        pParent->m_commands.push_back({wParam, lParam});
+    if (uMsg == WM_LBUTTONUP)
+        ++m_nMouseUps;
+    if (uMsg == WM_COMMAND)
+        m_commands.push_back({wParam, lParam});
     return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
 }
 

@@ -30,8 +30,10 @@ public:
     // Left-button releases that reached this window itself, for instance over a disabled child.
     int MouseUps() const { return m_nMouseUps; }
 
+    // Every message of the window (fw::BoundWindowProc).
+    LRESULT OnMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
 private:
-    static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
     int m_nMouseUps = 0;
     std::vector<std::pair<WPARAM, LPARAM>> m_commands;
     fw::unique_hwnd m_hWnd;
