@@ -1,4 +1,5 @@
 #include "floor_window.h"
+#include "main_window.h"
 
 #include "handles.h"
 #include "protocol/menu.h"
@@ -43,11 +44,8 @@ LRESULT CALLBACK FloorProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_PAINT:
         Paint(hWnd);
         return 0;
-    case WM_DESTROY:
-        ::PostQuitMessage(0);
-        return 0;
     default:
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+        return fw::MainWindowDefault(hWnd, message, wParam, lParam);
     }
 }
 
@@ -67,10 +65,5 @@ int RunFloorWindow()
                                         wc.hInstance, nullptr);
     if (!hWnd)
         return 1;
-    MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-    return 0;
+    return fw::RunMessageLoop() == -1 ? 1 : 0;
 }

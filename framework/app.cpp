@@ -1,5 +1,7 @@
 #include "app.h"
 
+#include "main_window.h"
+
 namespace {
 
 CWinApp* s_pApp = nullptr;
@@ -47,14 +49,9 @@ int CWinApp::Run(HINSTANCE hInstance)
 {
     m_hInstance = hInstance;
     if (InitInstance()) {
-        MSG msg;
-        BOOL got;
-        while ((got = ::GetMessageW(&msg, nullptr, 0, 0)) != 0 && got != -1) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (got == 0)
-            m_nExitCode = static_cast<int>(msg.wParam);
+        const int nCode = fw::RunMessageLoop();
+        if (nCode != -1)
+            m_nExitCode = nCode;
     }
     return ExitInstance();
 }

@@ -9,6 +9,7 @@
 
 #include "command_line.h"
 #include "handles.h"
+#include "main_window.h"
 
 #include <string>
 #include <vector>
@@ -52,11 +53,8 @@ LRESULT CALLBACK ViewerProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_COPYDATA:
         OnRecord(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         return TRUE;
-    case WM_DESTROY:
-        ::PostQuitMessage(0);
-        return 0;
     default:
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+        return fw::MainWindowDefault(hWnd, message, wParam, lParam);
     }
 }
 
@@ -93,10 +91,5 @@ int main()
     if (bHang) {
         ::Sleep(INFINITE);
     }
-    MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-    return 0;
+    return fw::RunMessageLoop() == -1 ? 1 : 0;
 }

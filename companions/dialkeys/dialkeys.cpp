@@ -8,6 +8,7 @@
 // program is not ready for input meanwhile.
 #include "command_line.h"
 #include "dial_keys.h"
+#include "main_window.h"
 
 #include <string>
 #include <vector>
@@ -49,11 +50,8 @@ LRESULT CALLBACK KeyboardProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
-    case WM_DESTROY:
-        ::PostQuitMessage(0);
-        return 0;
     default:
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+        return fw::MainWindowDefault(hWnd, message, wParam, lParam);
     }
 }
 
@@ -81,10 +79,5 @@ int main()
         return 1;
     ::ShowWindow(hWnd, SW_SHOWNOACTIVATE);
 
-    MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-    return 0;
+    return fw::RunMessageLoop() == -1 ? 1 : 0;
 }

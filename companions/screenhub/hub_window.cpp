@@ -2,6 +2,7 @@
 
 #include "hub_settings.h"
 #include "hub_view.h"
+#include "main_window.h"
 #include "protocol/menu.h"
 #include "window_binding.h"
 #include "windowclass.h"
@@ -90,11 +91,8 @@ LRESULT CHubWindow::OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PAINT:
         OnPaint();
         return 0;
-    case WM_DESTROY:
-        ::PostQuitMessage(0);
-        return 0;
     default:
-        return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+        return fw::MainWindowDefault(m_hWnd, message, wParam, lParam);
     }
 }
 
