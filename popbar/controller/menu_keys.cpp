@@ -3,6 +3,7 @@
 #include "controller/kestrel_menu_dlg.h"
 
 #include "keyhook/hook_decisions.h"
+#include "keyhook/key_record.h"
 #include "peers/dial_keyboard.h"
 #include "protocol/menu.h"
 
@@ -13,9 +14,11 @@ LRESULT CKestrelMenuDlg::OnKeyRelay(WPARAM, LPARAM lParam, BOOL&)
     // Reports that arrive while one is handled (the status query lets sent messages in) are dropped.
     if (m_bInKeyEvent)
         return 1;
+    const std::optional<KBDLLHOOKSTRUCT> key = ReadKeyRecord(lParam);
+    if (!key)
+        return 1;
     m_bInKeyEvent = true;
-    const auto* pKey = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    switch (KeyReportActionFor(pKey->scanCode, pKey->flags)) {
+    switch (KeyReportActionFor(key->scanCode, key->flags)) {
     case KeyReportAction::MenuKey:
         // Sent, so the whole menu-key sequence runs before the flag is cleared.
         ::SendMessageW(m_hWndMenu, MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED);
