@@ -1,16 +1,20 @@
-// Popbar resident for weeks meets whatever other programs send its menu window: random and malformed
-// messages of every kind it takes, family by family. After each family Popbar still runs, its window
-// stands where the design puts it, and at the end the menu still opens with the looks of the status
-// word Screen Hub answers.
+// Popbar resident for weeks meets whatever other programs send its menu window or leave in Screen Hub's
+// settings: random and malformed messages of every kind it takes, family by family, after which Popbar
+// still runs, stands where the design puts it and opens with the looks of Screen Hub's status word; and
+// settings of other types and sizes, which give the looks of the number they hold or none.
 #include "hub_fixture.h"
 #include "menu_rows.h"
 #include "menu_view.h"
+#include "registry.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
+#include <map>
 #include <random>
+#include <string>
 #include <vector>
 
 using namespace popbar_e2e;
@@ -132,4 +136,92 @@ TEST_F(PopbarHostile, RandomAndMalformedMessagesLeavePopbarUpInPlaceAndTrueToThe
     EXPECT_TRUE(RowShows(menu, kBluetoothRow, status & STATUS_BLUETOOTH_ON, !(status & STATUS_BLUETOOTH_ON)));
     EXPECT_TRUE(RowShows(menu, kWirelessRow, status & STATUS_WIRELESS_ON, !(status & STATUS_WIRELESS_ON)));
     EXPECT_TRUE(RowShows(menu, kScreenRow, true, false));
+}
+
+namespace {
+
+// Popbar without Screen Hub, so the registry copy answers; the copy's values come back as they were.
+class PopbarOddSettings : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(popbar.Start(PopbarWithoutScreenHub())); }
+
+    void Write(const char* pszName, DWORD type, const std::string& bytes) const
+    {
+        ASSERT_TRUE(driver::WriteValue(HKEY_CURRENT_USER, kHubSettingsKeyA, pszName, type, bytes.data(),
+                                       static_cast<DWORD>(bytes.size())));
+    }
+    // The display-mode face that shows after the menu took up the "Display" value again.
+    HWND ShownFace() const
+    {
+        ::SendMessageW(popbar.Menu(), MSG_RELOADDISPLAY, 0, 0);
+        return driver::VisibleMenuButton(popbar.Menu(), ID_DISPLAYMODE);
+    }
+
+    driver::ScopedValue savedStatus{HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA, std::nullopt};
+    driver::ScopedValue savedDisplay{HKEY_CURRENT_USER, kHubSettingsKeyA, kDisplayValueA, std::nullopt};
+    PopbarProcess popbar;
+};
+
+std::string Bytes(std::initializer_list<int> values)
+{
+    std::string bytes;
+    for (int value : values)
+        bytes.push_back(static_cast<char>(value));
+    return bytes;
+}
+
+} // namespace
+
+// Up to 4 bytes of any type are the number, the missing high bytes zero; anything longer is no value.
+TEST_F(PopbarOddSettings, ValuesOfOtherTypesAndSizesGiveTheLooksOfTheNumberTheyHoldOrNone)
+{
+    const struct {
+        const char* what;
+        DWORD type;
+        std::string bytes;
+        bool bLan, bBluetooth, bWireless;
+    } statusRows[] = {
+        {"no bytes", REG_BINARY, "", false, false, false},
+        {"2 bytes", REG_BINARY, Bytes({0x11, 0x01}), true, true, false},
+        {"4 bytes of binary", REG_BINARY, Bytes({0x10, 0x00, 0x01, 0x00}), true, false, true},
+        {"8 bytes", REG_QWORD, Bytes({0x10, 0x01, 0x01, 0x00, 0, 0, 0, 0}), false, false, false},
+        {"a one-letter text (\"1\", 4 bytes in the registry)", REG_SZ, "1", true, false, false},
+        {"a longer text", REG_SZ, "0x10110", false, false, false},
+    };
+    for (const auto& row : statusRows) {
+        Write(kStatusValueA, row.type, row.bytes);
+        ASSERT_TRUE(popbar.SendMenuKey()) << row.what;
+        ASSERT_TRUE(popbar.IsMenuVisible()) << row.what;
+        const RECT menu = popbar.MenuRect();
+        EXPECT_TRUE(RowShows(menu, kWiredLanRow, row.bLan, !row.bLan)) << row.what;
+        EXPECT_TRUE(RowShows(menu, kBluetoothRow, row.bBluetooth, !row.bBluetooth)) << row.what;
+        EXPECT_TRUE(RowShows(menu, kWirelessRow, row.bWireless, !row.bWireless)) << row.what;
+        ::SendMessageW(popbar.Menu(), MSG_HIDEMENU, 0, 0);
+    }
+
+    std::map<DWORD, HWND> faces;
+    for (DWORD mode : {DISPLAY_LAPTOP, DISPLAY_MONITOR, DISPLAY_DUPLICATE, DISPLAY_EXTEND}) {
+        ASSERT_TRUE(driver::WriteDword(HKEY_CURRENT_USER, kHubSettingsKeyA, kDisplayValueA, mode));
+        faces[mode] = ShownFace();
+    }
+    const struct {
+        const char* what;
+        DWORD type;
+        std::string bytes;
+        DWORD before; // the mode shown before the odd value
+        DWORD shown;
+    } displayRows[] = {
+        {"no bytes: mode 0", REG_BINARY, "", DISPLAY_MONITOR, DISPLAY_LAPTOP},
+        {"2 bytes of 0x103", REG_BINARY, Bytes({0x03, 0x01}), DISPLAY_LAPTOP, DISPLAY_DUPLICATE},
+        {"8 bytes: no value, the face stays", REG_QWORD, Bytes({0x03, 0, 0, 0, 0, 0, 0, 0}), DISPLAY_MONITOR,
+         DISPLAY_MONITOR},
+        {"the text \"3\": 0x33, no mode", REG_SZ, "3", DISPLAY_EXTEND, DISPLAY_LAPTOP},
+    };
+    for (const auto& row : displayRows) {
+        ASSERT_TRUE(driver::WriteDword(HKEY_CURRENT_USER, kHubSettingsKeyA, kDisplayValueA, row.before));
+        ASSERT_EQ(ShownFace(), faces[row.before]) << row.what;
+        Write(kDisplayValueA, row.type, row.bytes);
+        EXPECT_EQ(ShownFace(), faces[row.shown]) << row.what;
+    }
+    EXPECT_TRUE(popbar.Process().IsRunning());
 }
