@@ -17,4 +17,12 @@ std::wstring InstalledPath(const std::wstring& relative)
     return ProgramFilesFolder() + L"\\CORVALE\\" + relative;
 }
 
+std::wstring TestProgramFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring text = path;
+    return text.substr(0, text.find_last_of(L'\\') + 1);
+}
+
 } // namespace driver

@@ -7,5 +7,7 @@ namespace driver {
 std::wstring ProgramFilesFolder();
 // A file of the installed tree: InstalledPath(L"Bootlist\\Bootlist.exe") is ...\CORVALE\Bootlist\Bootlist.exe.
 std::wstring InstalledPath(const std::wstring& relative);
+// The folder of the running test program, ending in a backslash: what the build puts beside it.
+std::wstring TestProgramFolder();
 
 } // namespace driver

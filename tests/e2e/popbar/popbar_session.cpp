@@ -9,6 +9,9 @@
 #include "handles.h"
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
+#include <vector>
 
 #include <shlobj.h>
 
@@ -37,7 +40,52 @@ bool OnDesktop(const RECT& rc)
     return rc.right > 0 && rc.bottom > 0;
 }
 
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
 } // namespace
+
+// The menu template's size as the dialog manager makes it: the template of Popbar.exe, built here
+// without its visible style under a dialog class of the template's name (window classes belong to
+// their process, so Popbar's own class is not touched). Nothing when it cannot be built.
+std::optional<SIZE> TemplateSize(const std::wstring& program)
+{
+    const fw::unique_hmodule module(::LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    const HRSRC hInfo = module ? ::FindResourceW(module.get(), MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(5) /* RT_DIALOG */) : nullptr;
+    const HGLOBAL hData = hInfo ? ::LoadResource(module.get(), hInfo) : nullptr;
+    if (!hData)
+        return std::nullopt;
+    const auto* pBytes = static_cast<const BYTE*>(::LockResource(hData));
+    std::vector<BYTE> bytes(pBytes, pBytes + ::SizeofResource(module.get(), hInfo));
+    // An extended template (signature 0xFFFF) holds its style after the version, signature, help id
+    // and extended style; a plain one begins with it.
+    const size_t styleOffset = bytes.size() > 12 && bytes[2] == 0xFF && bytes[3] == 0xFF ? 12 : 0;
+    DWORD style = 0;
+    std::memcpy(&style, bytes.data() + styleOffset, sizeof(style));
+    style &= ~static_cast<DWORD>(WS_VISIBLE);
+    std::memcpy(bytes.data() + styleOffset, &style, sizeof(style));
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (!::GetClassInfoExW(nullptr, L"#32770", &wc))
+        return std::nullopt;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = kMenuWindowClass;
+    if (!::RegisterClassExW(&wc))
+        return std::nullopt;
+    std::optional<SIZE> size;
+    {
+        const fw::unique_hwnd dialog(::CreateDialogIndirectParamW(
+            wc.hInstance, reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), nullptr, IgnoreMessages, 0));
+        RECT rc{};
+        if (dialog && ::GetWindowRect(dialog.get(), &rc))
+            size = SIZE{rc.right - rc.left, rc.bottom - rc.top};
+    }
+    ::UnregisterClassW(wc.lpszClassName, wc.hInstance);
+    return size;
+}
 
 std::wstring InstalledPopbar()
 {

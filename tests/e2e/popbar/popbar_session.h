@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ std::wstring CopyOfInstalledPopbar(const std::wstring& folder, std::initializer_
 // %TEMP%\<name>\Popbar\Popbar.exe, where no Screen Hub stands beside it: a menu key there cannot
 // start Screen Hub, so its registry copy alone answers.
 std::wstring PopbarWithoutScreenHub(const std::wstring& name = L"corvale-no-hub");
+
+// The size the dialog manager gives the menu's template in this program, as the menu has it before
+// its background is known; nothing when it cannot be built here.
+std::optional<SIZE> TemplateSize(const std::wstring& program);
 
 // The installed Screen Hub.
 std::wstring InstalledScreenHub();

@@ -4,6 +4,7 @@
 #include "timer_tick_counter.h"
 
 #include "handles.h"
+#include "paths.h"
 #include "popbar_menu.h"
 #include "wait.h"
 #include "window_query.h"
@@ -24,13 +25,6 @@ constexpr DWORD kQuietMs = 3000;
 // A tick is due within a second; Wine may deliver it a little late.
 constexpr DWORD kTickDueMs = 2500;
 
-std::wstring FolderOfThisProgram()
-{
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring text = path;
-    return text.substr(0, text.find_last_of(L'\\') + 1);
-}
 
 // The menu's auto-hide ticks, counted by timer_tick_hook.dll, which a WH_GETMESSAGE hook on Popbar's
 // thread loads into Popbar. Popbar is hooked as soon as its window exists, before its timer starts.
@@ -45,7 +39,7 @@ protected:
         m_pCounter = static_cast<TimerTickCounter*>(
             ::MapViewOfFile(m_mapping.get(), FILE_MAP_WRITE, 0, 0, sizeof(TimerTickCounter)));
         ASSERT_NE(m_pCounter, nullptr);
-        m_hookLibrary.reset(::LoadLibraryW((FolderOfThisProgram() + L"timer_tick_hook.dll").c_str()));
+        m_hookLibrary.reset(::LoadLibraryW((driver::TestProgramFolder() + L"timer_tick_hook.dll").c_str()));
         ASSERT_TRUE(m_hookLibrary);
         const auto hookProc = reinterpret_cast<HOOKPROC>(
             reinterpret_cast<void*>(::GetProcAddress(m_hookLibrary.get(), kTimerTickHookProc)));
@@ -123,51 +117,6 @@ TEST_F(PopbarAutoHideTimer, TicksWhileOpenThenOnceMoreAfterHiding)
 
 namespace {
 
-INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
-
-// The menu template's size as the dialog manager makes it: the template of Popbar.exe, built here
-// without its visible style under a dialog class of the template's name (window classes belong to
-// their process, so Popbar's own class is not touched). Nothing when it cannot be built.
-std::optional<SIZE> TemplateSize(const std::wstring& program)
-{
-    const fw::unique_hmodule module(::LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-    const HRSRC hInfo = module ? ::FindResourceW(module.get(), MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(5) /* RT_DIALOG */) : nullptr;
-    const HGLOBAL hData = hInfo ? ::LoadResource(module.get(), hInfo) : nullptr;
-    if (!hData)
-        return std::nullopt;
-    const auto* pBytes = static_cast<const BYTE*>(::LockResource(hData));
-    std::vector<BYTE> bytes(pBytes, pBytes + ::SizeofResource(module.get(), hInfo));
-    // An extended template (signature 0xFFFF) holds its style after the version, signature, help id
-    // and extended style; a plain one begins with it.
-    const size_t styleOffset = bytes.size() > 12 && bytes[2] == 0xFF && bytes[3] == 0xFF ? 12 : 0;
-    DWORD style = 0;
-    std::memcpy(&style, bytes.data() + styleOffset, sizeof(style));
-    style &= ~static_cast<DWORD>(WS_VISIBLE);
-    std::memcpy(bytes.data() + styleOffset, &style, sizeof(style));
-
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (!::GetClassInfoExW(nullptr, L"#32770", &wc))
-        return std::nullopt;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = kMenuWindowClass;
-    if (!::RegisterClassExW(&wc))
-        return std::nullopt;
-    std::optional<SIZE> size;
-    {
-        const fw::unique_hwnd dialog(::CreateDialogIndirectParamW(
-            wc.hInstance, reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), nullptr, IgnoreMessages, 0));
-        RECT rc{};
-        if (dialog && ::GetWindowRect(dialog.get(), &rc))
-            size = SIZE{rc.right - rc.left, rc.bottom - rc.top};
-    }
-    ::UnregisterClassW(wc.lpszClassName, wc.hInstance);
-    return size;
-}
-
 // A copy of Popbar whose skin library lacks the background picture.
 class SkinWithoutBackground : public testing::Test {
 protected:
@@ -175,7 +124,7 @@ protected:
     {
         SetStatusWord(nullptr);
         ASSERT_FALSE(CopyOfInstalledPopbar(kFolder, {L"Popbar.exe", L"KeyRelay.dll"}).empty());
-        ASSERT_TRUE(::CopyFileW((FolderOfThisProgram() + L"skin-no-background\\resource.dll").c_str(),
+        ASSERT_TRUE(::CopyFileW((driver::TestProgramFolder() + L"skin-no-background\\resource.dll").c_str(),
                                 (std::wstring(kFolder) + L"\\resource.dll").c_str(), FALSE));
     }
     void TearDown() override { SetStatusWord(nullptr); }

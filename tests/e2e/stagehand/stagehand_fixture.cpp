@@ -14,13 +14,6 @@ namespace {
 
 const char kTestRoot[] = "C:\\stagehand-test";
 
-std::string FolderOfThisProgram()
-{
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string text = path;
-    return text.substr(0, text.find_last_of('\\') + 1);
-}
 
 void RemoveFolder(const std::string& folder)
 {
@@ -74,7 +67,7 @@ void StagehandRun::SetUp()
     ASSERT_TRUE(::CreateDirectoryA(m_folder.c_str(), nullptr));
     ASSERT_TRUE(::CopyFileW(driver::InstalledPath(L"Stagehand\\Stagehand.exe").c_str(),
                             Wide(m_folder + "Stagehand.exe").c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileA((FolderOfThisProgram() + "recorder.exe").c_str(), (m_folder + "recorder.exe").c_str(),
+    ASSERT_TRUE(::CopyFileA((Narrow(driver::TestProgramFolder()) + "recorder.exe").c_str(), (m_folder + "recorder.exe").c_str(),
                             FALSE));
     // Factory mode unless a test says otherwise.
     driver::DeleteValue(HKEY_LOCAL_MACHINE, kSetupStateKey, kImageState);
