@@ -13,13 +13,13 @@
 #include "floor_window.h"
 #include "open_cycles.h"
 #include "open_stats.h"
-#include "resource_counters.h"
 #include "status_query.h"
 
 #include "handles.h"
 #include "paths.h"
 #include "popbar_menu.h"
 #include "process.h"
+#include "process_resources.h"
 #include "protocol/menu.h"
 #include "protocol/screen_hub.h"
 #include "registry.h"
@@ -53,7 +53,7 @@ struct BenchRun {
 
 struct CountsAt {
     int nCycle;
-    ResourceCounts counts;
+    driver::ProcessResources counts;
 };
 
 struct RunResult {
@@ -109,7 +109,7 @@ std::vector<RunResult> MeasureRuns(const std::vector<BenchRun>& runs, int nCycle
             if (!result.failure.empty() || !MeasureCycle(runs[i], n, result))
                 continue;
             if (runs[i].hCountedProcess && (n == kEarlyCountCycle || n == nCycles))
-                result.counts.push_back({n, ReadResourceCounts(runs[i].hCountedProcess)});
+                result.counts.push_back({n, driver::ReadProcessResources(runs[i].hCountedProcess)});
         }
     }
     return results;

@@ -1,5 +1,7 @@
 #pragma once
 // One vocabulary for owning Windows handles: move-only owners that close what they hold.
+#include "object_counts.h"
+
 #include <windows.h>
 
 #include <utility>
@@ -7,21 +9,31 @@
 namespace fw {
 
 // Owns a handle of type T and closes it with Close. "None" is the null handle, or for the handles
-// that CreateFile and its kin return, INVALID_HANDLE_VALUE.
-template <typename T, auto Close, bool MinusOneIsNone = false>
+// that CreateFile and its kin return, INVALID_HANDLE_VALUE. Owners of GDI objects and device
+// contexts count what they hold (object_counts.h).
+template <typename T, auto Close, bool MinusOneIsNone = false, int CountedAs = -1>
 class unique_any {
     static T Invalid() { return MinusOneIsNone ? reinterpret_cast<T>(-1) : T{}; }
+    static void Count(T value, LONG delta)
+    {
+        if constexpr (CountedAs >= 0) {
+            if (value != Invalid())
+                CountObject(static_cast<CountedObject>(CountedAs), delta);
+        }
+    }
 
 public:
     unique_any() = default;
-    explicit unique_any(T value) : m_value(value) {}
+    explicit unique_any(T value) : m_value(value) { Count(value, 1); }
     unique_any(const unique_any&) = delete;
     unique_any& operator=(const unique_any&) = delete;
-    unique_any(unique_any&& other) noexcept : m_value(other.release()) {}
+    unique_any(unique_any&& other) noexcept : m_value(std::exchange(other.m_value, Invalid())) {}
     unique_any& operator=(unique_any&& other) noexcept
     {
-        if (this != &other)
-            reset(other.release());
+        if (this != &other) {
+            reset();
+            m_value = std::exchange(other.m_value, Invalid());
+        }
         return *this;
     }
     ~unique_any() { reset(); }
@@ -32,12 +44,21 @@ public:
     // Closes the held handle and takes the new one.
     void reset(T value = Invalid())
     {
-        if (m_value != Invalid())
+        if (m_value != Invalid()) {
             Close(m_value);
+            Count(m_value, -1);
+        }
         m_value = value;
+        Count(value, 1);
     }
-    T release() { return std::exchange(m_value, Invalid()); }
-    // For out-parameters: closes the held handle and hands out the place to write a new one.
+    // The caller closes it from now on.
+    T release()
+    {
+        Count(m_value, -1);
+        return std::exchange(m_value, Invalid());
+    }
+    // For out-parameters: closes the held handle and hands out the place to write a new one (not
+    // counted: no counted kind is made through an out-parameter).
     T* put()
     {
         reset();
@@ -56,8 +77,9 @@ using unique_hwnd = unique_any<HWND, &::DestroyWindow>;
 using unique_hglobal = unique_any<HGLOBAL, &::GlobalFree>;
 using unique_hlocal = unique_any<HLOCAL, &::LocalFree>;
 using unique_hook = unique_any<HHOOK, &::UnhookWindowsHookEx>;
+using unique_mapped_view = unique_any<void*, &::UnmapViewOfFile>;
 // A memory device context (CreateCompatibleDC), not one that belongs to a window.
-using unique_hdc = unique_any<HDC, &::DeleteDC>;
+using unique_hdc = unique_any<HDC, &::DeleteDC, false, static_cast<int>(CountedObject::DeviceContext)>;
 
 namespace detail {
 template <typename T>
@@ -69,7 +91,7 @@ void DeleteGdiObject(T hObject)
 
 // Pens, brushes, fonts, bitmaps and regions: GDI objects that DeleteObject frees.
 template <typename T>
-using unique_gdi_object = unique_any<T, &detail::DeleteGdiObject<T>>;
+using unique_gdi_object = unique_any<T, &detail::DeleteGdiObject<T>, false, static_cast<int>(CountedObject::GdiObject)>;
 using unique_hbitmap = unique_gdi_object<HBITMAP>;
 using unique_hbrush = unique_gdi_object<HBRUSH>;
 using unique_hfont = unique_gdi_object<HFONT>;
@@ -84,7 +106,11 @@ struct unique_process_information {
 class unique_window_dc {
 public:
     unique_window_dc() = default;
-    explicit unique_window_dc(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    explicit unique_window_dc(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd))
+    {
+        if (m_hDC)
+            CountObject(CountedObject::DeviceContext, 1);
+    }
     unique_window_dc(const unique_window_dc&) = delete;
     unique_window_dc& operator=(const unique_window_dc&) = delete;
     unique_window_dc(unique_window_dc&& other) noexcept
@@ -106,12 +132,19 @@ public:
     explicit operator bool() const { return m_hDC != nullptr; }
     void reset()
     {
-        if (m_hDC)
+        if (m_hDC) {
             ::ReleaseDC(m_hWnd, m_hDC);
+            CountObject(CountedObject::DeviceContext, -1);
+        }
         m_hDC = nullptr;
     }
     // The caller now gives the context back to its window itself.
-    HDC release() { return std::exchange(m_hDC, nullptr); }
+    HDC release()
+    {
+        if (m_hDC)
+            CountObject(CountedObject::DeviceContext, -1);
+        return std::exchange(m_hDC, nullptr);
+    }
 
 private:
     HWND m_hWnd = nullptr;
@@ -121,10 +154,18 @@ private:
 // BeginPaint/EndPaint for one WM_PAINT: a scope, bound to the message being handled.
 class paint_scope {
 public:
-    explicit paint_scope(HWND hWnd) : m_hWnd(hWnd) { m_hDC = ::BeginPaint(hWnd, &m_ps); }
+    explicit paint_scope(HWND hWnd) : m_hWnd(hWnd)
+    {
+        m_hDC = ::BeginPaint(hWnd, &m_ps);
+        CountObject(CountedObject::DeviceContext, 1);
+    }
     paint_scope(const paint_scope&) = delete;
     paint_scope& operator=(const paint_scope&) = delete;
-    ~paint_scope() { ::EndPaint(m_hWnd, &m_ps); }
+    ~paint_scope()
+    {
+        ::EndPaint(m_hWnd, &m_ps);
+        CountObject(CountedObject::DeviceContext, -1);
+    }
     HDC get() const { return m_hDC; }
     const PAINTSTRUCT& info() const { return m_ps; }
 

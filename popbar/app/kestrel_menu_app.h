@@ -1,7 +1,7 @@
 #pragma once
 // Popbar's application object: single-instance test, the menu window's class, GDI+ and the menu's run.
 #include "app.h"
-#include "gdiplus_session.h"
+#include "gdiplus_handles.h"
 
 #include <optional>
 

@@ -75,7 +75,7 @@ private:
 
     fw::unique_hmodule m_hResource;
     bool m_bInKeyEvent = false;
-    std::unique_ptr<Gdiplus::Image> m_pBackground;
+    fw::gdiplus_ptr<Gdiplus::Image> m_pBackground;
     int m_nSelected = -1;
     bool m_bDisplayChangeLatch = false;
     MenuButtons m_pButtons;

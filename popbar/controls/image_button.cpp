@@ -50,7 +50,7 @@ CImageButton* CImageButton::FromHandle(HWND hWnd)
     return it == s_mapButtons.end() ? nullptr : it->second;
 }
 
-void CImageButton::LoadSlot(std::unique_ptr<Gdiplus::Image>& slot, HMODULE hResource, WORD nID)
+void CImageButton::LoadSlot(fw::gdiplus_ptr<Gdiplus::Image>& slot, HMODULE hResource, WORD nID)
 {
     slot.reset();
     // Faces and glyphs are drawn at every paint of the open menu.

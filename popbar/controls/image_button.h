@@ -1,13 +1,10 @@
 #pragma once
 // The menu's image button: a child window of its own class that draws itself from skin pictures,
 // follows the mouse and posts WM_COMMAND with its id to its parent when clicked.
-#include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
-
 #include "controls/button_face.h"
+#include "gdiplus_handles.h"
 
-#include <memory>
+#include <windows.h>
 
 class CImageButton {
 public:
@@ -59,7 +56,7 @@ protected:
     // Draws an image stretched to the rectangle; nothing for a missing image.
     static void DrawStretched(Gdiplus::Graphics& graphics, const Gdiplus::Image* pImage, int x, int y, int w, int h);
     // Loads one picture into a slot, replacing what it held; the slot stays empty when it fails.
-    static void LoadSlot(std::unique_ptr<Gdiplus::Image>& slot, HMODULE hResource, WORD nID);
+    static void LoadSlot(fw::gdiplus_ptr<Gdiplus::Image>& slot, HMODULE hResource, WORD nID);
 
     int m_nState = STATE_NORMAL;
     int m_nWidth = 0;
@@ -76,12 +73,12 @@ private:
     int m_nImageWidth = 0;
     int m_nImageHeight = 0;
     HWND m_hWndParent = nullptr;
-    std::unique_ptr<Gdiplus::Image> m_pImgOnNormal;
-    std::unique_ptr<Gdiplus::Image> m_pImgOnPressed;
-    std::unique_ptr<Gdiplus::Image> m_pImgOnHover;
-    std::unique_ptr<Gdiplus::Image> m_pImgOffNormal;
-    std::unique_ptr<Gdiplus::Image> m_pImgOffPressed;
-    std::unique_ptr<Gdiplus::Image> m_pImgOffHover;
+    fw::gdiplus_ptr<Gdiplus::Image> m_pImgOnNormal;
+    fw::gdiplus_ptr<Gdiplus::Image> m_pImgOnPressed;
+    fw::gdiplus_ptr<Gdiplus::Image> m_pImgOnHover;
+    fw::gdiplus_ptr<Gdiplus::Image> m_pImgOffNormal;
+    fw::gdiplus_ptr<Gdiplus::Image> m_pImgOffPressed;
+    fw::gdiplus_ptr<Gdiplus::Image> m_pImgOffHover;
     BOOL m_bEnabled = TRUE;
     BOOL m_bOn = TRUE;
     // Set while the button's own BeginPaint runs.

@@ -19,7 +19,7 @@ public:
     void Paint(HDC hdc) const override;
 
 private:
-    std::unique_ptr<Gdiplus::Image> m_pGlyph[kGlyphCount];
+    fw::gdiplus_ptr<Gdiplus::Image> m_pGlyph[kGlyphCount];
     int m_nOnes = 0;
     int m_nTens = 0;
     BOOL m_bFull = FALSE;

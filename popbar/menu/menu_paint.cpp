@@ -32,7 +32,7 @@ void CMenuFace::Compose(Gdiplus::Graphics& window, Gdiplus::Image* pBackground, 
         if (pBackground)
             composer.DrawImage(pBackground, 0, 0, nWidth, nHeight);
     }
-    auto pCached = std::make_unique<Gdiplus::CachedBitmap>(&canvas, &window);
+    auto pCached = fw::make_gdiplus<Gdiplus::CachedBitmap>(&canvas, &window);
     if (pCached->GetLastStatus() != Gdiplus::Ok)
         return;
     m_pCached = std::move(pCached);

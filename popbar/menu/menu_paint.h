@@ -1,10 +1,8 @@
 #pragma once
 // The menu's face: the background picture composed onto a dark fill, drawn in one go.
-#include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
+#include "gdiplus_handles.h"
 
-#include <memory>
+#include <windows.h>
 
 // Draws the W x H face: the background stretched over an opaque (10, 10, 10) fill, so its clear and
 // translucent pixels show the fill rather than what lies under the window. A missing background
@@ -19,7 +17,7 @@ private:
     bool Composed(const Gdiplus::Image* pBackground, int nWidth, int nHeight) const;
     void Compose(Gdiplus::Graphics& window, Gdiplus::Image* pBackground, int nWidth, int nHeight);
 
-    std::unique_ptr<Gdiplus::CachedBitmap> m_pCached;
+    fw::gdiplus_ptr<Gdiplus::CachedBitmap> m_pCached;
     const Gdiplus::Image* m_pComposedFrom = nullptr;
     int m_nWidth = 0;
     int m_nHeight = 0;

@@ -16,7 +16,7 @@ struct StreamRelease {
     void operator()(IStream* pStream) const { pStream->Release(); }
 };
 
-std::unique_ptr<Gdiplus::Bitmap> DecodePng(WORD nID, const wchar_t* pszType, HMODULE hModule)
+fw::gdiplus_ptr<Gdiplus::Bitmap> DecodePng(WORD nID, const wchar_t* pszType, HMODULE hModule)
 {
     HRSRC hResInfo = ::FindResourceW(hModule, MAKEINTRESOURCEW(nID), pszType);
     if (!hResInfo)
@@ -46,7 +46,7 @@ std::unique_ptr<Gdiplus::Bitmap> DecodePng(WORD nID, const wchar_t* pszType, HMO
         return nullptr;
     hBlock.release();
     const std::unique_ptr<IStream, StreamRelease> pStream(pRawStream);
-    std::unique_ptr<Gdiplus::Bitmap> pBitmap(Gdiplus::Bitmap::FromStream(pStream.get(), FALSE));
+    fw::gdiplus_ptr<Gdiplus::Bitmap> pBitmap = fw::own_gdiplus(Gdiplus::Bitmap::FromStream(pStream.get(), FALSE));
     if (!pBitmap || pBitmap->GetLastStatus() != Gdiplus::Ok)
         return nullptr;
     return pBitmap;
@@ -71,24 +71,24 @@ bool IsOpaque(Gdiplus::Bitmap& bitmap)
 
 } // namespace
 
-bool LoadPngResource(std::unique_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType, HMODULE hModule)
+bool LoadPngResource(fw::gdiplus_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType, HMODULE hModule)
 {
-    std::unique_ptr<Gdiplus::Bitmap> pBitmap = DecodePng(nID, pszType, hModule);
+    fw::gdiplus_ptr<Gdiplus::Bitmap> pBitmap = DecodePng(nID, pszType, hModule);
     if (!pBitmap)
         return false;
     image = std::move(pBitmap);
     return true;
 }
 
-bool LoadPngResourceForDrawing(std::unique_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType,
+bool LoadPngResourceForDrawing(fw::gdiplus_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType,
                                HMODULE hModule)
 {
-    const std::unique_ptr<Gdiplus::Bitmap> pBitmap = DecodePng(nID, pszType, hModule);
+    const fw::gdiplus_ptr<Gdiplus::Bitmap> pBitmap = DecodePng(nID, pszType, hModule);
     if (!pBitmap)
         return false;
     const Gdiplus::Rect whole(0, 0, static_cast<INT>(pBitmap->GetWidth()), static_cast<INT>(pBitmap->GetHeight()));
     const Gdiplus::PixelFormat format = IsOpaque(*pBitmap) ? PixelFormat32bppRGB : PixelFormat32bppPARGB;
-    std::unique_ptr<Gdiplus::Bitmap> pCopy(pBitmap->Clone(whole, format));
+    fw::gdiplus_ptr<Gdiplus::Bitmap> pCopy = fw::own_gdiplus(pBitmap->Clone(whole, format));
     if (!pCopy || pCopy->GetLastStatus() != Gdiplus::Ok)
         return false;
     image = std::move(pCopy);

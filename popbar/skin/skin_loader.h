@@ -1,12 +1,9 @@
 #pragma once
 // The skin library and the PNG pictures in it: everything the menu draws comes from there.
+#include "gdiplus_handles.h"
 #include "handles.h"
 
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
-
-#include <memory>
 
 // Popbar's string that names the skin library ("resource.dll").
 constexpr UINT kSkinLibraryNameId = 106;
@@ -19,11 +16,11 @@ fw::unique_hmodule LoadResourceLibrary(HINSTANCE hInstance);
 // picture's bytes again for as long as the bitmap lives; they are in a global block that belongs to
 // the bitmap's stream and goes with it. On failure image is left as it was and nothing stays
 // allocated.
-bool LoadPngResource(std::unique_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType, HMODULE hModule);
+bool LoadPngResource(fw::gdiplus_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType, HMODULE hModule);
 
 // The same picture as a copy in the form that GDI+ puts onto a window as it stands, with nothing kept
 // of its PNG bytes: a plain copy without alpha when every pixel is opaque, else premultiplied 32-bit
 // ARGB, which is blended without converting it first. A decoded PNG is converted anew at every draw.
 // The pixels drawn are the same. On failure image is left as it was and nothing stays allocated.
-bool LoadPngResourceForDrawing(std::unique_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType,
+bool LoadPngResourceForDrawing(fw::gdiplus_ptr<Gdiplus::Image>& image, WORD nID, const wchar_t* pszType,
                                HMODULE hModule);

@@ -152,7 +152,7 @@ TEST_F(MenuOpacityTest, HundredAndAboveLeaveTheWindowAlone)
 
 TEST(MenuPaint, BackgroundIsComposedOntoTheDarkFill)
 {
-    std::unique_ptr<Gdiplus::Image> pBackground;
+    fw::gdiplus_ptr<Gdiplus::Image> pBackground;
     ASSERT_TRUE(LoadPngResource(pBackground, 2168, L"PNG", Skin()));
     PixelCanvas canvas(340, 335);
     CMenuFace face;
@@ -169,7 +169,7 @@ TEST(MenuPaint, BackgroundIsComposedOntoTheDarkFill)
 
 TEST(MenuPaint, BackgroundIsStretchedToTheWindow)
 {
-    std::unique_ptr<Gdiplus::Image> pBackground;
+    fw::gdiplus_ptr<Gdiplus::Image> pBackground;
     ASSERT_TRUE(LoadPngResource(pBackground, 2168, L"PNG", Skin()));
     PixelCanvas canvas(680, 670);
     CMenuFace face;
@@ -181,7 +181,7 @@ TEST(MenuPaint, BackgroundIsStretchedToTheWindow)
 // The kept face is drawn again as it was, and a new size or background is composed afresh.
 TEST(MenuPaint, KeptFaceFollowsSizeAndBackground)
 {
-    std::unique_ptr<Gdiplus::Image> pBackground;
+    fw::gdiplus_ptr<Gdiplus::Image> pBackground;
     ASSERT_TRUE(LoadPngResource(pBackground, 2168, L"PNG", Skin()));
     CMenuFace face;
     PixelCanvas first(680, 670);

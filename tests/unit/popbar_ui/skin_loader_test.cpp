@@ -12,17 +12,17 @@ using popbar_test::Hex;
 using popbar_test::PixelCanvas;
 using popbar_test::Skin;
 
-std::unique_ptr<Gdiplus::Image> Load(WORD nID, HMODULE hModule = Skin())
+fw::gdiplus_ptr<Gdiplus::Image> Load(WORD nID, HMODULE hModule = Skin())
 {
-    std::unique_ptr<Gdiplus::Image> pImage;
+    fw::gdiplus_ptr<Gdiplus::Image> pImage;
     EXPECT_TRUE(LoadPngResource(pImage, nID, L"PNG", hModule)) << nID;
     return pImage;
 }
 
 // An image that a failed load must leave as it was.
-std::unique_ptr<Gdiplus::Image> Untouched()
+fw::gdiplus_ptr<Gdiplus::Image> Untouched()
 {
-    return std::make_unique<Gdiplus::Bitmap>(1, 1, PixelFormat32bppARGB);
+    return fw::make_gdiplus<Gdiplus::Bitmap>(1, 1, PixelFormat32bppARGB);
 }
 
 TEST(SkinLibrary, LoadsTheLibraryNamedByString106AndGivesNothingWithoutIt)
@@ -64,7 +64,7 @@ TEST(PngResource, FailuresLeaveTheOutputUntouched)
                           Case{"id not in the library", 2999, L"PNG", Skin()},
                           Case{"resource of size 0", IDP_EMPTY, L"PNG", hSelf},
                           Case{"undecodable bytes", IDP_GARBAGE, L"PNG", hSelf}}) {
-        std::unique_ptr<Gdiplus::Image> pImage = Untouched();
+        fw::gdiplus_ptr<Gdiplus::Image> pImage = Untouched();
         const Gdiplus::Image* pBefore = pImage.get();
         EXPECT_FALSE(LoadPngResource(pImage, c.nID, c.pszType, c.hModule)) << c.what;
         EXPECT_EQ(pImage.get(), pBefore) << c.what;
@@ -78,7 +78,7 @@ TEST(PngResource, ImageStaysDrawableLongAfterTheLoad)
     ASSERT_NE(pBackground, nullptr);
     // Other loads and frees in between must not disturb the memory behind the first image.
     for (int i = 0; i < 20; ++i) {
-        std::unique_ptr<Gdiplus::Image> pBad;
+        fw::gdiplus_ptr<Gdiplus::Image> pBad;
         EXPECT_FALSE(LoadPngResource(pBad, IDP_GARBAGE, L"PNG", ::GetModuleHandleW(nullptr)));
         Load(2200 + i % 11);
     }
@@ -104,9 +104,9 @@ TEST(PngResource, SameIdTwiceGivesIndependentImages)
     EXPECT_EQ(canvas.At(5, 5), Hex(0x2F7DE1));
 }
 
-std::unique_ptr<Gdiplus::Image> LoadForDrawing(WORD nID)
+fw::gdiplus_ptr<Gdiplus::Image> LoadForDrawing(WORD nID)
 {
-    std::unique_ptr<Gdiplus::Image> pImage;
+    fw::gdiplus_ptr<Gdiplus::Image> pImage;
     EXPECT_TRUE(LoadPngResourceForDrawing(pImage, nID, L"PNG", Skin())) << nID;
     return pImage;
 }
@@ -150,7 +150,7 @@ TEST(PngResourceForDrawing, FailuresLeaveTheOutputUntouched)
 {
     const HMODULE hSelf = ::GetModuleHandleW(nullptr);
     for (WORD nID : {static_cast<WORD>(IDP_EMPTY), static_cast<WORD>(IDP_GARBAGE), static_cast<WORD>(2999)}) {
-        std::unique_ptr<Gdiplus::Image> pImage = Untouched();
+        fw::gdiplus_ptr<Gdiplus::Image> pImage = Untouched();
         const Gdiplus::Image* pBefore = pImage.get();
         EXPECT_FALSE(LoadPngResourceForDrawing(pImage, nID, L"PNG", nID == 2999 ? Skin() : hSelf)) << nID;
         EXPECT_EQ(pImage.get(), pBefore) << nID;

@@ -1,6 +1,6 @@
 #include "ui_fixture.h"
 
-#include "gdiplus_session.h"
+#include "gdiplus_handles.h"
 #include "window_binding.h"
 #include "windowclass.h"
 

@@ -1,6 +1,10 @@
-#include "resource_counters.h"
+#include "process_resources.h"
+
+#include <psapi.h>
 
 #include <vector>
+
+namespace driver {
 
 namespace {
 
@@ -50,9 +54,9 @@ DWORD CountInSystemHandleList(DWORD nProcessId)
 
 } // namespace
 
-ResourceCounts ReadResourceCounts(HANDLE hProcess)
+ProcessResources ReadProcessResources(HANDLE hProcess)
 {
-    ResourceCounts counts;
+    ProcessResources counts;
     if (!::GetProcessHandleCount(hProcess, &counts.nHandles))
         counts.nHandles = 0;
     // Wine answers 0 here; its system handle list has the process's handles.
@@ -62,5 +66,15 @@ ResourceCounts ReadResourceCounts(HANDLE hProcess)
     }
     counts.nGdiObjects = ::GetGuiResources(hProcess, GR_GDIOBJECTS);
     counts.nUserObjects = ::GetGuiResources(hProcess, GR_USEROBJECTS);
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof(memory);
+    if (::GetProcessMemoryInfo(hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory))) {
+        // The commit charge: the same as PrivateUsage on Windows, and the one of the two Wine fills in.
+        counts.nPrivateBytes = memory.PagefileUsage;
+        counts.nWorkingSet = memory.WorkingSetSize;
+    }
+    counts.objects = fw::ReadObjectCounts(::GetProcessId(hProcess));
     return counts;
 }
+
+} // namespace driver
