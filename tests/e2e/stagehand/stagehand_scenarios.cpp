@@ -269,7 +269,7 @@ TEST_F(StagehandRun, HostileIniFilesRunWhatTheRulesLetThroughAndEnd)
     const std::string computerName = "ABCDEFGHIJKLMNO";
     // A language text that fills its 255-byte field, and a programs folder made of that macro.
     const std::string language(254, 'L');
-    const std::string macroMacros = Repeat("%LangID%", 31);
+    const std::string programsFolder = Repeat("%LangID%", 31);
 
     const HostileIni cases[] = {
         {"junk before, between and after the lines",
@@ -312,7 +312,7 @@ TEST_F(StagehandRun, HostileIniFilesRunWhatTheRulesLetThroughAndEnd)
          header + "Setup1=recorder.exe 1 " + Repeat("%LangID%", 30) + "\r\nSetup2=recorder.exe 2 " +
              Repeat("%ProgramFiles%", 17) + "\r\nSetup3=recorder.exe 3\r\n",
          {{HKEY_LOCAL_MACHINE, kLanguageKey, "InstallLanguage", language},
-          {HKEY_LOCAL_MACHINE, kCurrentVersionKey, "ProgramFilesDir", macroMacros}},
+          {HKEY_LOCAL_MACHINE, kCurrentVersionKey, "ProgramFilesDir", programsFolder}},
          {"recorder.exe 1 " + Repeat(language, 30), "recorder.exe 3"}},
     };
     for (const HostileIni& c : cases) {
