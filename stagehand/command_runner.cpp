@@ -2,13 +2,15 @@
 
 fw::unique_process_information StartCommand(const std::string& commandLine)
 {
+    fw::unique_process_information started;
+    if (commandLine.size() >= kMaxCommandLineChars)
+        return started;
     // CreateProcessA may write into the command line.
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back('\0');
     STARTUPINFOA si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
-    fw::unique_process_information started;
     if (::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
         started.process.reset(pi.hProcess);
         started.thread.reset(pi.hThread);

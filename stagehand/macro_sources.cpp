@@ -1,8 +1,7 @@
 #include "macro_sources.h"
 
 #include "registry_text.h"
-
-#include <vector>
+#include "whole_text.h"
 
 namespace {
 
@@ -25,18 +24,6 @@ std::string ComputerName()
     return ::GetComputerNameA(name, &n) ? std::string(name, n) : std::string();
 }
 
-// The whole Windows folder, however long.
-std::string WindowsDirectory()
-{
-    std::vector<char> buffer(MAX_PATH);
-    UINT n = ::GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
-    if (n >= buffer.size()) {
-        buffer.resize(n);
-        n = ::GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
-    }
-    return n < buffer.size() ? std::string(buffer.data(), n) : std::string();
-}
-
 } // namespace
 
 MacroValues GatherMacroValues(const std::string& currentLocation)
@@ -45,7 +32,8 @@ MacroValues GatherMacroValues(const std::string& currentLocation)
     values.currentLocation = currentLocation;
     values.langId = UpperCase(ReadText(kLanguageKey, kLanguageValue));
     values.computerName = ComputerName();
-    values.winDir = WindowsDirectory();
+    // The whole Windows folder, however long: a cut one would name another folder.
+    values.winDir = WholeText(::GetWindowsDirectoryA);
     values.programFiles = ReadText(kCurrentVersionKey, kProgramFilesValue);
     return values;
 }

@@ -20,24 +20,32 @@ restore() {
 }
 trap restore EXIT
 
-failures=0
+checks=0 failures=0
 expect() { # expect WHAT ACTUAL EXPECTED
+    checks=$((checks + 1))
     if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: got [$2], expected [$3]"; failures=$((failures + 1)); fi
 }
 
-# No programs folder at all: the reference stays in the text as written.
-reg delete "$run_key" /v Popbar /f >/dev/null || true
-reg delete "$key" /v "$setting" /f >/dev/null
-out=$("$CORVALE_WINE" "$driver" run-answering "$bootlist" | tr -d '\r')
-expect "no message, success" "$out" "exit 0"
-expect "template text written" "$(value_of "$run_key" Popbar)" '"%programfiles%\CORVALE\Popbar\Popbar.exe"'
+# Popbar's path is the programs folder and 26 characters more; the folder that makes it N long.
+folder_for_path() { printf 'C:\\%s' "$(printf 'x%.0s' $(seq $(($1 - 26 - 3))))"; }
+quoted_path_in() { printf '"%s\\CORVALE\\Popbar\\Popbar.exe"' "$1"; }
+refused=$(printf 'box Bootlist|Could not set the starter file.\nexit 1')
 
-# A programs folder so long that the path does not fit its field: refused, nothing written.
-reg delete "$run_key" /v Popbar /f >/dev/null || true
-reg add "$key" /v "$setting" /d "C:\\$(printf 'x%.0s' $(seq 240))" /f >/dev/null
-out=$("$CORVALE_WINE" "$driver" run-answering "$bootlist" | tr -d '\r')
-expect "one message, failure" "$out" "$(printf 'box Bootlist|Could not set the starter file.\nexit 1')"
-expect "nothing written" "$(value_of "$run_key" Popbar)" ""
+# row WHAT SETTING OUTPUT VALUE: Bootlist run with the setting (empty: none at all) prints OUTPUT
+# (its message boxes and exit code) and leaves VALUE as the Run-key value (empty: none).
+row() {
+    reg delete "$run_key" /v Popbar /f >/dev/null || true
+    if [ -n "$2" ]; then reg add "$key" /v "$setting" /d "$2" /f >/dev/null; else reg delete "$key" /v "$setting" /f >/dev/null; fi
+    expect "$1: messages and exit" "$("$CORVALE_WINE" "$driver" run-answering "$bootlist" | tr -d '\r')" "$3"
+    expect "$1: value" "$(value_of "$run_key" Popbar)" "$4"
+}
 
-echo "$((2 + 2 - failures)) passed, $failures failed"
+#   what                                            setting                    output     value
+row "no programs folder: the reference stays"       ""                         "exit 0"   '"%programfiles%\CORVALE\Popbar\Popbar.exe"'
+row "a path of 255 characters fills its field"      "$(folder_for_path 255)"   "exit 0"   "$(quoted_path_in "$(folder_for_path 255)")"
+row "a path of 256 characters is refused, not cut"  "$(folder_for_path 256)"   "$refused" ""
+# The longest setting that still gives the process a ProgramFiles variable is 256 characters.
+row "a path of 282 characters is refused, not cut"  "$(folder_for_path 282)"   "$refused" ""
+
+echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

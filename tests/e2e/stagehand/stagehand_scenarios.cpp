@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -198,6 +200,139 @@ TEST_F(StagehandRun, ALongValueRunsAsItsFirst259Characters)
     const auto started = Find("start", "long");
     ASSERT_TRUE(started);
     EXPECT_EQ(started->commandLine, command.substr(0, 259));
+}
+
+namespace {
+
+// Every byte value, line ends included.
+std::string AllBytes()
+{
+    std::string bytes;
+    for (int c = 0; c < 256; ++c)
+        bytes += static_cast<char>(c);
+    return bytes;
+}
+
+// Every byte value but the line ends: junk that no line end cuts off from what follows it.
+std::string JunkWithoutLineEnds()
+{
+    std::string junk = AllBytes();
+    junk.erase(std::remove_if(junk.begin(), junk.end(), [](char c) { return c == '\r' || c == '\n'; }), junk.end());
+    return junk;
+}
+
+std::string Repeat(const std::string& text, int n)
+{
+    std::string repeated;
+    for (int i = 0; i < n; ++i)
+        repeated += text;
+    return repeated;
+}
+
+std::vector<std::string> Commands(int nFirst, int nLast)
+{
+    std::vector<std::string> commands;
+    for (int n = nFirst; n <= nLast; ++n)
+        commands.push_back("recorder.exe " + std::to_string(n));
+    return commands;
+}
+
+// A registry value that one case sets for its run.
+struct Setting {
+    HKEY hRoot;
+    const char* pszKey;
+    const char* pszName;
+    std::string value;
+};
+
+const char kComputerNameKey[] = "System\\CurrentControlSet\\Control\\ComputerName\\ActiveComputerName";
+const char kLanguageKey[] = "SYSTEM\\CurrentControlSet\\Control\\Nls\\Language";
+const char kCurrentVersionKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+
+// One hostile .ini file: its bytes, the settings of its run, and the command lines that must
+// start, in order.
+struct HostileIni {
+    const char* name;
+    std::string ini;
+    std::vector<Setting> settings;
+    std::vector<std::string> started;
+};
+
+} // namespace
+
+TEST_F(StagehandRun, HostileIniFilesRunWhatTheRulesLetThroughAndEnd)
+{
+    const std::string header = "[FactoryMode]\r\n";
+    const std::string setup1 = "Setup1=recorder.exe 1\r\n";
+    const std::string setup2 = "Setup2=recorder.exe 2\r\n";
+    // The longest computer name there is (longer ones make the platform's call fail).
+    const std::string computerName = "ABCDEFGHIJKLMNO";
+    // A language text that fills its 255-byte field, and a programs folder made of that macro.
+    const std::string language(254, 'L');
+    const std::string programsFolder = Repeat("%LangID%", 31);
+
+    const HostileIni cases[] = {
+        {"junk before, between and after the lines",
+         AllBytes() + "\r\n" + header + setup1 + AllBytes() + "\r\n" + setup2 + AllBytes(),
+         {},
+         {"recorder.exe 1", "recorder.exe 2"}},
+        {"junk inside a value: its zero byte ends the value",
+         header + "Setup1=recorder.exe 1 " + AllBytes() + "\r\n" + setup2,
+         {},
+         {"recorder.exe 1 ", "recorder.exe 2"}},
+        {"junk without line ends runs into the next key, which ends the list",
+         header + setup1 + JunkWithoutLineEnds() + setup2 + "Setup3=recorder.exe 3\r\n",
+         {},
+         {"recorder.exe 1"}},
+        {"junk without line ends before the section name hides the section",
+         JunkWithoutLineEnds() + header + setup1,
+         {},
+         {}},
+        {"a value of 10,000 characters runs as its first 259",
+         header + "Setup1=recorder.exe 1 " + std::string(10000, 'v') + "\r\n" + setup2,
+         {},
+         {"recorder.exe 1 " + std::string(244, 'v'), "recorder.exe 2"}},
+        {"a key name of 10,000 characters between two keys",
+         header + setup1 + std::string(10000, 'k') + "=recorder.exe k\r\n" + setup2,
+         {},
+         {"recorder.exe 1", "recorder.exe 2"}},
+        {"a thousand keys: the first 49 run", Section("FactoryMode", Commands(1, 1000)), {}, Commands(1, 49)},
+        // 33 characters, then 12 whole macros, then the cut: "%CurrentLo".
+        {"%CurrentLocation%\\ over and over: cut at 259, then each one replaced",
+         header + "Setup1=%CurrentLocation%\\recorder.exe 1 " + Repeat("%CurrentLocation%\\", 20) + "\r\n",
+         {},
+         {m_folder + "recorder.exe 1 " + Repeat(m_folder, 12) + "%CurrentLo"}},
+        // 15 characters, then 17 whole macros, then the cut: "%Compu".
+        {"%ComputerName% over and over: cut at 259, then each one replaced",
+         header + "Setup1=recorder.exe 1 " + Repeat("%ComputerName%", 20) + "\r\n",
+         {{HKEY_LOCAL_MACHINE, kComputerNameKey, "ComputerName", computerName}},
+         {"recorder.exe 1 " + Repeat(computerName, 17) + "%Compu"}},
+        // Command 2 grows to 15 + 17 * 31 * 254 characters, past what a program can be started with.
+        {"macro values holding macros: a line of 7,635 runs whole, one of 133,873 is skipped",
+         header + "Setup1=recorder.exe 1 " + Repeat("%LangID%", 30) + "\r\nSetup2=recorder.exe 2 " +
+             Repeat("%ProgramFiles%", 17) + "\r\nSetup3=recorder.exe 3\r\n",
+         {{HKEY_LOCAL_MACHINE, kLanguageKey, "InstallLanguage", language},
+          {HKEY_LOCAL_MACHINE, kCurrentVersionKey, "ProgramFilesDir", programsFolder}},
+         {"recorder.exe 1 " + Repeat(language, 30), "recorder.exe 3"}},
+    };
+    for (const HostileIni& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::unique_ptr<driver::ScopedValue>> settings;
+        for (const Setting& setting : c.settings)
+            settings.push_back(
+                std::make_unique<driver::ScopedValue>(setting.hRoot, setting.pszKey, setting.pszName, setting.value));
+        ::DeleteFileA((m_folder + "recorder.log").c_str());
+        WriteIni(c.ini);
+        Start();
+        const std::optional<DWORD> exitCode = m_stagehand.WaitForExit(30000);
+        ASSERT_TRUE(exitCode) << "Stagehand did not end";
+        EXPECT_EQ(*exitCode, 0u) << "ended by its own return, not by a fault";
+        std::vector<std::string> started;
+        for (const Record& record : Records())
+            if (record.event == "start")
+                started.push_back(record.commandLine);
+        EXPECT_EQ(started, c.started);
+    }
 }
 
 TEST_F(StagehandRun, RewritingTheIniDuringTheRunChangesNothingInThisRun)
