@@ -9,12 +9,14 @@ const char kLanguageKey[] = "SYSTEM\\CurrentControlSet\\Control\\Nls\\Language";
 const char kLanguageValue[] = "InstallLanguage";
 const char kCurrentVersionKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 const char kProgramFilesValue[] = "ProgramFilesDir";
-// Both values are read as text of at most 255 bytes; one that cannot be read is empty.
-constexpr DWORD kValueBytes = 255;
+// The programs folder is read as at most 255 bytes, the language into 256 (room for 255 characters
+// and their terminator); a value that cannot be read is empty.
+constexpr DWORD kProgramFilesBytes = 255;
+constexpr DWORD kLanguageBytes = 256;
 
-std::string ReadText(const char* pszKey, const char* pszValue)
+std::string ReadText(const char* pszKey, const char* pszValue, DWORD nMaxBytes)
 {
-    return ReadRegistryText(pszKey, pszValue, kValueBytes).value_or(std::string());
+    return ReadRegistryText(pszKey, pszValue, nMaxBytes).value_or(std::string());
 }
 
 std::string ComputerName()
@@ -30,10 +32,10 @@ MacroValues GatherMacroValues(const std::string& currentLocation)
 {
     MacroValues values;
     values.currentLocation = currentLocation;
-    values.langId = UpperCase(ReadText(kLanguageKey, kLanguageValue));
+    values.langId = UpperCase(ReadText(kLanguageKey, kLanguageValue, kLanguageBytes));
     values.computerName = ComputerName();
     // The whole Windows folder, however long: a cut one would name another folder.
     values.winDir = WholeText(::GetWindowsDirectoryA);
-    values.programFiles = ReadText(kCurrentVersionKey, kProgramFilesValue);
+    values.programFiles = ReadText(kCurrentVersionKey, kProgramFilesValue, kProgramFilesBytes);
     return values;
 }

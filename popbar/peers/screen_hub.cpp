@@ -52,7 +52,12 @@ std::optional<DWORD> ReadDisplayMode()
 
 void PostHubCommand(WPARAM nCode, LPARAM nArgument)
 {
-    ::PostMessageW(g_hWndScreenHub, MSG_HUBCMD, nCode, nArgument);
+    // The press that started Screen Hub, or one after it was started again, has no live window
+    // stored; a post to none would be lost while the menu shows the switch as made.
+    if (!::IsWindow(g_hWndScreenHub))
+        FindScreenHubWindow();
+    if (g_hWndScreenHub)
+        ::PostMessageW(g_hWndScreenHub, MSG_HUBCMD, nCode, nArgument);
 }
 
 bool EnsureScreenHubRunning()

@@ -13,7 +13,8 @@ HWND FindScreenHubWindow();
 DWORD QueryMenuStatus();
 // The display mode from Screen Hub's "Display" value; nothing when it cannot be read.
 std::optional<DWORD> ReadDisplayMode();
-// Posts a command to Screen Hub's window; nothing waits for an answer.
+// Posts a command to Screen Hub's window, looked up again when the stored one is missing or gone;
+// nothing waits for an answer. Lost only when Screen Hub has no window at all.
 void PostHubCommand(WPARAM nCode, LPARAM nArgument);
 // True when Screen Hub runs or its start was handed to the shell; false when it could not be found.
 bool EnsureScreenHubRunning();

@@ -14,9 +14,16 @@
 //   driver wait-hub-command JOURNAL CODE ARG   wait until Screen Hub's journal shows MSG_HUBCMD CODE
 //                                              with ARG from the menu, then until the menu has painted
 //                                              what that command changed
+//   driver journey INI JOURNAL SHOTS           walk the laptop's day from its first boot with INI as
+//                                              Stagehand's setup list and JOURNAL as Screen Hub's
+//                                              journal; prints "step CAPTION|SHOT" per step (a shot
+//                                              SHOTS\step-NN.png after each visible one), then "done"
+//                                              or "failed STEP: WHY"
 #include "answering_run.h"
 #include "files.h"
+#include "gdiplus_handles.h"
 #include "hub_journal.h"
+#include "journey.h"
 #include "menu_view.h"
 #include "popbar_menu.h"
 #include "protocol/screen_hub.h"
@@ -130,19 +137,33 @@ int WaitForHubCommand(const wchar_t* pszJournal, const wchar_t* pszCode, const w
 {
     const auto match = driver::HubEntry(driver::HubDirection::In, MSG_HUBCMD, std::wcstoul(pszCode, nullptr, 10),
                                         std::wcstol(pszArgument, nullptr, 10));
-    const bool bSeen = driver::WaitUntil([&] {
-        for (const driver::HubJournalEntry& entry : driver::ParseHubJournal(driver::ReadWholeFile(pszJournal))) {
-            if (match(entry))
-                return true;
-        }
-        return false;
-    });
+    const bool bSeen = driver::HubJournal(pszJournal).WaitFor(match).has_value();
     const HWND hWndMenu = driver::WaitForOpenMenu(0);
     if (!bSeen || !hWndMenu || !driver::SettleMenu(hWndMenu)) {
         PrintLine(L"Screen Hub got no command " + std::wstring(pszCode) + L" (" + pszArgument + L") from an open menu");
         return 1;
     }
     PrintLine(L"Screen Hub got command " + std::wstring(pszCode) + L" (" + pszArgument + L")");
+    return 0;
+}
+
+int WalkJourney(const wchar_t* pszIni, const wchar_t* pszJournal, const wchar_t* pszShots)
+{
+    const fw::gdiplus_session gdiplus;
+    driver::JourneyOptions options;
+    options.stagehandIni = pszIni;
+    options.journal = pszJournal;
+    options.shotFolder = pszShots;
+    options.onStep = [](const driver::JourneyStep& step) {
+        PrintLine(L"step " + step.caption + L"|" + step.shot);
+        std::fflush(stdout);
+    };
+    const driver::JourneyResult result = driver::RunJourney(options);
+    if (!result.failure.empty()) {
+        PrintLine(L"failed " + result.failure);
+        return 1;
+    }
+    PrintLine(L"done");
     return 0;
 }
 
@@ -167,8 +188,11 @@ int wmain(int argc, wchar_t** argv)
         return ClickPopbarButton(argv[2]);
     if (argc == 5 && std::wstring(argv[1]) == L"wait-hub-command")
         return WaitForHubCommand(argv[2], argv[3], argv[4]);
+    if (argc == 5 && std::wstring(argv[1]) == L"journey")
+        return WalkJourney(argv[2], argv[3], argv[4]);
     std::fprintf(stderr, "usage: driver run-answering PROGRAM [ARGUMENTS] | driver open-menu"
                          " | driver wait-window TITLE | driver wait-menu-ready | driver wait-menu-open [TIMEOUT_MS]"
-                         " | driver wait-menu-keys | driver click-menu-button ID | driver wait-hub-command JOURNAL CODE ARG\n");
+                         " | driver wait-menu-keys | driver click-menu-button ID | driver wait-hub-command JOURNAL CODE ARG"
+                         " | driver journey INI JOURNAL SHOTS\n");
     return 2;
 }

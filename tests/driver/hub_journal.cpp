@@ -1,5 +1,7 @@
 #include "hub_journal.h"
 
+#include <utility>
+
 #include "files.h"
 
 #include "handles.h"
@@ -77,9 +79,12 @@ HubJournal::HubJournal()
     m_path = path;
 }
 
+HubJournal::HubJournal(std::wstring existingPath) : m_path(std::move(existingPath)), m_bOwned(false) {}
+
 HubJournal::~HubJournal()
 {
-    ::DeleteFileW(m_path.c_str());
+    if (m_bOwned)
+        ::DeleteFileW(m_path.c_str());
 }
 
 std::wstring HubJournal::Switch() const

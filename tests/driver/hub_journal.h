@@ -39,10 +39,12 @@ HubEntryMatch HubEntry(HubDirection direction, UINT message, std::optional<WPARA
 // malformed lines are skipped.
 std::vector<HubJournalEntry> ParseHubJournal(const std::string& text);
 
-// A journal file of its own: a new empty file in the temp folder, deleted when the object ends.
+// A journal file of its own: a new empty file in the temp folder, deleted when the object ends; or
+// a journal file that someone else keeps, read where it is.
 class HubJournal {
 public:
     HubJournal();
+    explicit HubJournal(std::wstring existingPath);
     HubJournal(const HubJournal&) = delete;
     HubJournal& operator=(const HubJournal&) = delete;
     ~HubJournal();
@@ -59,6 +61,7 @@ public:
 
 private:
     std::wstring m_path;
+    bool m_bOwned = true;
 };
 
 } // namespace driver

@@ -1,5 +1,8 @@
 #include "pixels.h"
 
+#include <objidl.h>
+#include <gdiplus.h>
+
 namespace driver {
 
 namespace {
@@ -49,6 +52,15 @@ COLORREF PixelCanvas::At(int x, int y) const
     ::GdiFlush();
     const DWORD bgra = static_cast<const DWORD*>(m_pBits)[static_cast<size_t>(y) * m_nWidth + x];
     return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}
+
+bool PixelCanvas::SavePng(const std::wstring& path) const
+{
+    // GDI+'s encoder for PNG.
+    static const CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+    ::GdiFlush();
+    Gdiplus::Bitmap picture(m_nWidth, m_nHeight, m_nWidth * 4, PixelFormat32bppRGB, static_cast<BYTE*>(m_pBits));
+    return m_pBits && picture.Save(path.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok;
 }
 
 ScreenShot::ScreenShot(const RECT& area)

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace driver {
 
 // "#RRGGBB" as written in the skin's notes, as a COLORREF.
@@ -28,6 +30,8 @@ public:
     int Height() const { return m_nHeight; }
     // The pixel's colour; CLR_INVALID outside the canvas.
     COLORREF At(int x, int y) const;
+    // Writes the picture as a PNG file (GDI+ must be running); false when it could not.
+    bool SavePng(const std::wstring& path) const;
 
 private:
     int m_nWidth;
@@ -49,6 +53,7 @@ public:
     // The colour at a point of the desktop; CLR_INVALID outside the area.
     COLORREF At(int x, int y) const { return m_canvas.At(x - m_origin.x, y - m_origin.y); }
     const RECT& Area() const { return m_area; }
+    bool SavePng(const std::wstring& path) const { return m_canvas.SavePng(path); }
 
 private:
     RECT m_area;

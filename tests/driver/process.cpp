@@ -11,22 +11,32 @@ ChildProcess::~ChildProcess()
 
 bool ChildProcess::Start(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder)
 {
-    Terminate();
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!arguments.empty())
         commandLine += L" " + arguments;
+    return Launch(program.c_str(), commandLine, folder.empty() ? program.substr(0, program.find_last_of(L'\\')) : folder);
+}
+
+bool ChildProcess::StartCommandLine(const std::wstring& commandLine, const std::wstring& folder)
+{
+    return Launch(nullptr, commandLine, folder);
+}
+
+void ChildProcess::Release()
+{
+    m_process.reset();
+    m_nId = 0;
+}
+
+bool ChildProcess::Launch(const wchar_t* pszProgram, const std::wstring& commandLine, const std::wstring& folder)
+{
+    Terminate();
     std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back(L'\0');
-
-    std::wstring workFolder = folder;
-    if (workFolder.empty())
-        workFolder = program.substr(0, program.find_last_of(L'\\'));
-
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
-    if (!::CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, workFolder.c_str(),
-                          &si, &pi))
+    if (!::CreateProcessW(pszProgram, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi))
         return false;
     fw::unique_handle thread(pi.hThread);
     m_process.reset(pi.hProcess);

@@ -17,6 +17,11 @@ public:
     // Starts the program with the given command-line arguments and working folder (empty: the
     // program's own folder). False when it could not be started.
     bool Start(const std::wstring& program, const std::wstring& arguments = L"", const std::wstring& folder = L"");
+    // Starts a whole command line as Windows starts one: the program is what CreateProcess parses
+    // out of it (a quoted path, or the text up to the first blank that names a file).
+    bool StartCommandLine(const std::wstring& commandLine, const std::wstring& folder);
+    // Lets the program run on when the object ends.
+    void Release();
     // The exit code once the program has ended within the time; nothing otherwise.
     std::optional<DWORD> WaitForExit(DWORD nTimeoutMs = 10000);
     bool IsRunning() const;
@@ -25,6 +30,8 @@ public:
     HANDLE Handle() const { return m_process.get(); }
 
 private:
+    bool Launch(const wchar_t* pszProgram, const std::wstring& commandLine, const std::wstring& folder);
+
     fw::unique_handle m_process;
     DWORD m_nId = 0;
 };

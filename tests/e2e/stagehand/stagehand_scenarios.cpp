@@ -267,8 +267,8 @@ TEST_F(StagehandRun, HostileIniFilesRunWhatTheRulesLetThroughAndEnd)
     const std::string setup2 = "Setup2=recorder.exe 2\r\n";
     // The longest computer name there is (longer ones make the platform's call fail).
     const std::string computerName = "ABCDEFGHIJKLMNO";
-    // A language text that fills its 255-byte field, and a programs folder made of that macro.
-    const std::string language(254, 'L');
+    // A language text that fills its 256-byte field, and a programs folder made of that macro.
+    const std::string language(255, 'L');
     const std::string programsFolder = Repeat("%LangID%", 31);
 
     const HostileIni cases[] = {
@@ -307,8 +307,8 @@ TEST_F(StagehandRun, HostileIniFilesRunWhatTheRulesLetThroughAndEnd)
          header + "Setup1=recorder.exe 1 " + Repeat("%ComputerName%", 20) + "\r\n",
          {{HKEY_LOCAL_MACHINE, kComputerNameKey, "ComputerName", computerName}},
          {"recorder.exe 1 " + Repeat(computerName, 17) + "%Compu"}},
-        // Command 2 grows to 15 + 17 * 31 * 254 characters, past what a program can be started with.
-        {"macro values holding macros: a line of 7,635 runs whole, one of 133,873 is skipped",
+        // Command 2 grows to 15 + 17 * 31 * 255 characters, past what a program can be started with.
+        {"macro values holding macros: a line of 7,665 runs whole, one of 134,400 is skipped",
          header + "Setup1=recorder.exe 1 " + Repeat("%LangID%", 30) + "\r\nSetup2=recorder.exe 2 " +
              Repeat("%ProgramFiles%", 17) + "\r\nSetup3=recorder.exe 3\r\n",
          {{HKEY_LOCAL_MACHINE, kLanguageKey, "InstallLanguage", language},
