@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include "app.h"
+#include "open_profile.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ INT_PTR CDialog::DoModal()
     MSG msg;
     while (m_bContinueModal) {
         const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+        fw::CountLoopMessage();
         if (got == -1)
             break;
         if (got == 0) {

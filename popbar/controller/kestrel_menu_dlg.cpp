@@ -6,6 +6,7 @@
 #include "keyhook/keyrelay_message.h"
 #include "keyhook/outside_click_hook.h"
 #include "messagebox.h"
+#include "open_profile.h"
 #include "peers/screen_hub.h"
 #include "popbar_resource.h"
 #include "protocol/keyrelay.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr WORD kBackgroundImage = 2168;
-constexpr UINT kMenuOpacityPercent = 85;
 // Refreshes the frame after a style change without moving, sizing, reordering or activating.
 constexpr UINT kFrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 
@@ -144,6 +143,7 @@ LRESULT CKestrelMenuDlg::OnPaint(WPARAM, LPARAM, BOOL&)
     const fw::paint_scope paint(m_hWnd);
     const SIZE size = MenuSize();
     m_face.Paint(paint.get(), m_pBackground.get(), size.cx, size.cy);
+    fw::MarkOpenStep(fw::OpenStep::Painted);
     return 0;
 }
 

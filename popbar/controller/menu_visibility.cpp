@@ -7,6 +7,7 @@
 #include "keyhook/outside_click_hook.h"
 #include "menu/display_faces.h"
 #include "menu/status_looks.h"
+#include "open_profile.h"
 #include "peers/screen_hub.h"
 #include "protocol/menu.h"
 #include "protocol/screen_hub.h"
@@ -36,8 +37,11 @@ LRESULT CKestrelMenuDlg::OnMenuButton(WPARAM wParam, LPARAM lParam, BOOL& bHandl
 
 void CKestrelMenuDlg::OnMenuKey()
 {
+    fw::MarkOpenStep(fw::OpenStep::KeyIn);
     EnsureScreenHubRunning();
+    fw::MarkOpenStep(fw::OpenStep::ScreenHubEnsured);
     const DWORD status = QueryMenuStatus();
+    fw::MarkOpenStep(fw::OpenStep::StatusAnswered);
 
     if (IsMenuVisible()) {
         ::PostMessageW(g_hWndScreenHub, MSG_MENUKEYAGAIN, 0, 0);
@@ -57,9 +61,12 @@ void CKestrelMenuDlg::OnMenuKey()
     for (const ButtonLook& look : PairLooksFromStatus(status))
         ForEachButtonWithId(m_pButtons, look.nID, [&](CImageButton& button) { button.SetOn(look.bOn); });
     BatteryButton(m_pButtons).SetLevel(status);
+    fw::MarkOpenStep(fw::OpenStep::LooksSet);
     ApplyDisplayMode();
+    fw::MarkOpenStep(fw::OpenStep::DisplayFaceSet);
 
     TakeForeground();
+    fw::MarkOpenStep(fw::OpenStep::ForegroundTaken);
 
     const RECT desktop = DesktopRect();
     DebugTrace(L"\nDesktop Window left - %d, top - %d, right - %d, bottom - %d", desktop.left, desktop.top,
@@ -68,6 +75,7 @@ void CKestrelMenuDlg::OnMenuKey()
     const POINT place = OpenMenuPlace(desktop.right, size);
     DebugTrace(L"\nMenu Pos : left - %d, top - %d, right - %d, bottom - %d", place.x, place.y, size.cx, size.cy);
     ::SetWindowPos(m_hWndMenu, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
+    fw::MarkOpenStep(fw::OpenStep::Shown);
     ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
     ::UpdateWindow(m_hWndMenu);
 

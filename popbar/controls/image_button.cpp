@@ -1,6 +1,7 @@
 #include "controls/image_button.h"
 
 #include "handles.h"
+#include "open_profile.h"
 #include "protocol/menu.h"
 #include "skin/skin_loader.h"
 #include "windowclass.h"
@@ -190,6 +191,7 @@ void CImageButton::OnPaint()
     const fw::paint_scope paint(m_hWnd);
     m_bInBeginPaint = false;
     Paint(paint.get());
+    fw::MarkOpenStep(fw::OpenStep::Painted);
 }
 
 LRESULT CImageButton::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)

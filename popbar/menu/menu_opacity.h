@@ -2,6 +2,9 @@
 // The menu's translucency: one constant alpha for the whole window.
 #include <windows.h>
 
+// How opaque the open menu is, in percent.
+constexpr UINT kMenuOpacityPercent = 85;
+
 // The alpha of an opacity in percent, truncated: 85 gives 216, 99 gives 252.
 BYTE OpacityAlpha(UINT nPercent);
 

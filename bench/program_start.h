@@ -1,0 +1,13 @@
+#pragma once
+// Start-up: from CreateProcess of a program until it is ready, Popbar beside a minimal dialog program.
+#include <string>
+#include <vector>
+
+struct StartTimes {
+    std::vector<double> popbarMs;  // until its hidden menu window is registered with KeyRelay
+    std::vector<double> minimalMs; // until its first window is visible
+    std::string failure;           // why the runs stopped early; empty when all were done
+};
+
+// nRuns starts of each, taking turns. No other Popbar may run.
+StartTimes MeasureStarts(const std::wstring& popbarPath, const std::wstring& minimalPath, int nRuns);
