@@ -20,6 +20,7 @@
 #include "stagehand_run.h"
 
 #include "controller/menu_placement.h"
+#include "menu/menu_layout.h"
 #include "paths.h"
 #include "popbar_menu.h"
 #include "process.h"
@@ -54,6 +55,9 @@ const wchar_t kMinimalProgram[] = L"bench_minimal.exe";
 const wchar_t kNoopProgram[] = L"bench_noop.exe";
 const wchar_t kSetupFolder[] = L"C:\\bench-stagehand";
 const char kSamplesFile[] = "key_to_pixels.dat";
+// The default skin's pair buttons, and how far into a button its face's plain colour begins.
+constexpr SIZE kButtonSize{100, 30};
+constexpr int kIntoFace = 6;
 
 std::wstring OwnPath()
 {
@@ -81,8 +85,8 @@ HWND StartFloor(driver::ChildProcess& floor, const wchar_t* pszKind, const std::
     return hWnd;
 }
 
-// Two points of the open menu's place: one of the background above the buttons, one inside the
-// buttons' grid, so both the window and its buttons must have drawn.
+// Points of the open menu's place: one of the background above the buttons and one inside the face
+// of every button shown, so the menu counts as on the screen only once all of it is.
 std::vector<PixelProbe> ProbesAt(HWND hWndSized)
 {
     RECT window{};
@@ -91,7 +95,15 @@ std::vector<PixelProbe> ProbesAt(HWND hWndSized)
     RECT desktop{};
     ::GetClientRect(::GetDesktopWindow(), &desktop);
     const POINT place = OpenMenuPlace(desktop.right, size);
-    return {PixelProbe{{place.x + size.cx / 2, place.y + 3}}, PixelProbe{{place.x + size.cx / 2, place.y + size.cy / 2}}};
+    std::vector<PixelProbe> probes = {PixelProbe{{place.x + size.cx / 2, place.y + 3}}};
+    for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
+        const ButtonSlot& slot = kButtonTable[nSlot];
+        if (!slot.bShown)
+            continue;
+        const POINT at = ButtonPosition(slot.nRow, slot.bRightColumn, kButtonSize.cx, kButtonSize.cy);
+        probes.push_back(PixelProbe{{place.x + at.x + kIntoFace, place.y + at.y + kIntoFace}});
+    }
+    return probes;
 }
 
 void WriteSamples(const std::vector<std::vector<KeyCycle>>& cycles, const std::vector<KeySubject>& subjects)
@@ -145,7 +157,7 @@ bool RunKeySection(std::vector<KeySubject>& subjects, int nCycles, Verdicts& ver
 {
     std::printf("\n=== Key to pixels, %d cycles per subject, taking turns\n", nCycles);
     std::printf("  From the SendInput of the menu key's release (extended scan code 0x54) until the screen shows the\n"
-                "  window's own colours at two points of its place, read back from the screen (GetPixel on the\n"
+                "  window's own colours at 15 points of its place, read back from the screen (GetPixel on the\n"
                 "  screen's context, polled without sleeping). Each floor hooks the key ahead of KeyRelay for its\n"
                 "  own cycles only. Popbar runs beside Screen Hub. The fair floor takes the foreground as the menu\n"
                 "  must, is layered, top-most and 85 %% opaque, and paints the menu's background from a cached\n"

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr ULONGLONG kQuietBeforeMs = 1500;
+
 struct Snapshot {
     ULONGLONG cpu100ns = 0;
     std::optional<LONG> loopMessages;
@@ -77,6 +79,18 @@ IdleFigures MeasureIdle(HANDLE hPopbar, DWORD nPopbarId, const std::wstring& min
         figures.failure = "the minimal program did not start";
         return figures;
     }
+    // The auto-hide timer ticks once more after the menu was hidden, by design, and then stops: the
+    // stretch begins once the loop has taken nothing for longer than a tick.
+    std::optional<LONG> lastCount;
+    ULONGLONG nQuietSince = ::GetTickCount64();
+    driver::WaitUntil([&] {
+        const std::optional<LONG> count = Take(nPopbarId).loopMessages;
+        if (count != lastCount) {
+            lastCount = count;
+            nQuietSince = ::GetTickCount64();
+        }
+        return ::GetTickCount64() - nQuietSince > kQuietBeforeMs;
+    });
     const Snapshot popbarBefore = Take(nPopbarId);
     const Snapshot minimalBefore = Take(minimal.Id());
     // The stretch itself is what is measured: nothing is awaited, both are left alone.

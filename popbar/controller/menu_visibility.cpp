@@ -62,7 +62,8 @@ void CKestrelMenuDlg::OnMenuKey()
         ForEachButtonWithId(m_pButtons, look.nID, [&](CImageButton& button) { button.SetOn(look.bOn); });
     BatteryButton(m_pButtons).SetLevel(status);
     fw::MarkOpenStep(fw::OpenStep::LooksSet);
-    ApplyDisplayMode();
+    // The menu is hidden: its show below paints it whole.
+    ShowDisplayModeFace();
     fw::MarkOpenStep(fw::OpenStep::DisplayFaceSet);
 
     TakeForeground();
@@ -76,11 +77,14 @@ void CKestrelMenuDlg::OnMenuKey()
     DebugTrace(L"\nMenu Pos : left - %d, top - %d, right - %d, bottom - %d", place.x, place.y, size.cx, size.cy);
     ::SetWindowPos(m_hWndMenu, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
     fw::MarkOpenStep(fw::OpenStep::Shown);
-    ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
-    ::UpdateWindow(m_hWndMenu);
+    // The whole menu, erased, painted before anything else runs: its buttons too, in one go, rather
+    // than one by one as the loop comes to each.
+    ::RedrawWindow(m_hWndMenu, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 
     ::SetTimer(m_hWnd, TIMER_AUTOHIDE, kAutoHidePeriodMs, nullptr);
-    ApplyDisplayMode();
+    // Read again, for a mode that changed meanwhile; the menu, just painted, is painted again only then.
+    if (ShowDisplayModeFace())
+        ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
 }
 
 LRESULT CKestrelMenuDlg::OnHubCommand(WPARAM wParam, LPARAM lParam, BOOL& bHandled)
@@ -175,9 +179,14 @@ bool CKestrelMenuDlg::IsMenuVisible() const
 
 void CKestrelMenuDlg::ApplyDisplayMode()
 {
-    if (const std::optional<DWORD> mode = ReadDisplayMode())
-        ShowDisplayFace(m_pButtons, *mode);
+    ShowDisplayModeFace();
     ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
+}
+
+bool CKestrelMenuDlg::ShowDisplayModeFace()
+{
+    const std::optional<DWORD> mode = ReadDisplayMode();
+    return mode && ShowDisplayFace(m_pButtons, *mode);
 }
 
 void CKestrelMenuDlg::TakeForeground()

@@ -119,6 +119,9 @@ void CImageButton::Enable(BOOL bEnable)
 
 void CImageButton::SetOn(BOOL bOn)
 {
+    // Every opening sets every pair: only a look that changes is painted again.
+    if (m_bOn == bOn)
+        return;
     m_bOn = bOn;
     Invalidate(TRUE);
 }

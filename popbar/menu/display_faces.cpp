@@ -2,9 +2,13 @@
 
 #include "menu/status_looks.h"
 
-void ShowDisplayFace(const MenuButtons& buttons, DWORD nDisplay)
+bool ShowDisplayFace(const MenuButtons& buttons, DWORD nDisplay)
 {
     const int nShown = DisplayFaceSlot(nDisplay);
-    for (int nSlot = 0; nSlot < kDisplayFaceCount; ++nSlot)
+    bool bChanged = false;
+    for (int nSlot = 0; nSlot < kDisplayFaceCount; ++nSlot) {
+        bChanged = bChanged || buttons[nSlot]->IsShown() != (nSlot == nShown);
         buttons[nSlot]->Show(nSlot == nShown ? SW_SHOW : SW_HIDE);
+    }
+    return bChanged;
 }

@@ -210,6 +210,25 @@ TEST_F(ImageButtonTest, ShowAndEnableDriveTheFlags)
     EXPECT_FALSE(button.IsEnabled());
 }
 
+// Every opening sets every pair: a look that stays is not painted again, one that changes is.
+TEST_F(ImageButtonTest, SetOnRepaintsOnlyAChangedLook)
+{
+    ASSERT_EQ(CreateButton(), S_OK);
+    auto pending = [&] {
+        RECT rc{};
+        return ::GetUpdateRect(button.Window(), &rc, FALSE) != FALSE;
+    };
+    for (const BOOL bOn : {TRUE, FALSE}) {
+        button.SetOn(!bOn);
+        ::ValidateRect(button.Window(), nullptr);
+        button.SetOn(!bOn);
+        EXPECT_FALSE(pending()) << bOn;
+        button.SetOn(bOn);
+        EXPECT_TRUE(pending()) << bOn;
+        EXPECT_EQ(button.IsOn(), bOn);
+    }
+}
+
 TEST_F(ImageButtonTest, FacesOfASixImageButton)
 {
     button.LoadImages(Skin(), 2134, 2145, 2140, 2127, 2141, 2136);
