@@ -35,7 +35,8 @@ const StepDefinition kSteps[] = {
     {"display mode read and its face", At(OpenStep::LooksSet), At(OpenStep::DisplayFaceSet)},
     {"foreground taken", At(OpenStep::DisplayFaceSet), At(OpenStep::ForegroundTaken)},
     {"placement and show", At(OpenStep::ForegroundTaken), At(OpenStep::Shown)},
-    {"show to the end of the last paint", At(OpenStep::Shown), At(OpenStep::Painted)},
+    {"show to the end of the menu window's own last paint", At(OpenStep::Shown), At(OpenStep::MenuPainted)},
+    {"then its buttons, to the end of the last one's paint", At(OpenStep::MenuPainted), At(OpenStep::Painted)},
     {"show to pixels seen on the screen", At(OpenStep::Shown), Seen},
     {"whole: key release to pixels seen", Sent, Seen},
 };

@@ -18,7 +18,8 @@ enum class OpenStep {
     DisplayFaceSet,  // the display mode read and its face shown
     ForegroundTaken,
     Shown,           // placed and shown
-    Painted,         // the last paint of the window or a button ended
+    MenuPainted,     // the last paint of the menu window itself ended
+    Painted,         // the last paint of a button ended
     Count
 };
 inline constexpr int kOpenSteps = static_cast<int>(OpenStep::Count);

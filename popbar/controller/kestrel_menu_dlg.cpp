@@ -143,7 +143,7 @@ LRESULT CKestrelMenuDlg::OnPaint(WPARAM, LPARAM, BOOL&)
     const fw::paint_scope paint(m_hWnd);
     const SIZE size = MenuSize();
     m_face.Paint(paint.get(), m_pBackground.get(), size.cx, size.cy);
-    fw::MarkOpenStep(fw::OpenStep::Painted);
+    fw::MarkOpenStep(fw::OpenStep::MenuPainted);
     return 0;
 }
 
