@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr WORD kBackgroundImage = 2168;
 constexpr UINT kMenuOpacityPercent = 85;
 // Refreshes the frame after a style change without moving, sizing, reordering or activating.
 constexpr UINT kFrameChangedFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;

@@ -6,7 +6,7 @@
 #include "controller/menu_placement.h"
 #include "keyhook/outside_click_hook.h"
 #include "menu/display_faces.h"
-#include "menu/status_looks.h"
+#include "menu/status_faces.h"
 #include "peers/screen_hub.h"
 #include "protocol/menu.h"
 #include "protocol/screen_hub.h"
@@ -54,9 +54,7 @@ void CKestrelMenuDlg::OnMenuKey()
     ::PostMessageW(g_hWndScreenHub, MSG_MENUOPENED, 0, 0);
 
     DebugTrace((status & STATUS_WIRED_LAN_ON) ? L"\nMSG_MENUBTN : Wired LAN ON" : L"\nMSG_MENUBTN : Wired LAN OFF");
-    for (const ButtonLook& look : PairLooksFromStatus(status))
-        ForEachButtonWithId(m_pButtons, look.nID, [&](CImageButton& button) { button.SetOn(look.bOn); });
-    BatteryButton(m_pButtons).SetLevel(status);
+    ShowStatusFaces(m_pButtons, status);
     ApplyDisplayMode();
 
     TakeForeground();
