@@ -3,6 +3,7 @@
 #include "controller/menu_placement.h"
 #include "handles.h"
 #include "main_window.h"
+#include "menu/menu_layout.h"
 #include "menu/menu_opacity.h"
 #include "menu/menu_paint.h"
 #include "protocol/keyrelay.h"

@@ -6,7 +6,7 @@
 #include "controller/menu_placement.h"
 #include "keyhook/outside_click_hook.h"
 #include "menu/display_faces.h"
-#include "menu/status_looks.h"
+#include "menu/status_faces.h"
 #include "open_profile.h"
 #include "peers/screen_hub.h"
 #include "protocol/menu.h"
@@ -58,9 +58,7 @@ void CKestrelMenuDlg::OnMenuKey()
     ::PostMessageW(g_hWndScreenHub, MSG_MENUOPENED, 0, 0);
 
     DebugTrace((status & STATUS_WIRED_LAN_ON) ? L"\nMSG_MENUBTN : Wired LAN ON" : L"\nMSG_MENUBTN : Wired LAN OFF");
-    for (const ButtonLook& look : PairLooksFromStatus(status))
-        ForEachButtonWithId(m_pButtons, look.nID, [&](CImageButton& button) { button.SetOn(look.bOn); });
-    BatteryButton(m_pButtons).SetLevel(status);
+    ShowStatusFaces(m_pButtons, status);
     fw::MarkOpenStep(fw::OpenStep::LooksSet);
     // The menu is hidden: its show below paints it whole.
     ShowDisplayModeFace();

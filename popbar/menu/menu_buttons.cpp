@@ -7,19 +7,15 @@ namespace {
 
 void LoadSlotImages(CImageButton& button, const ButtonSlot& slot, HMODULE hResource)
 {
-    const WORD* ids = slot.images;
-    switch (slot.form) {
-    case ImageForm::FourIds:
-        button.LoadImages(hResource, ids[0], ids[1], ids[2], ids[3]);
-        break;
-    case ImageForm::SixIds:
-        button.LoadImages(hResource, ids[0], ids[1], ids[2], ids[3], ids[4], ids[5]);
-        break;
-    case ImageForm::SixIdsAndGlyphs:
-        static_cast<CImageButtonBattery&>(button).LoadImages(hResource, ids[0], ids[1], ids[2], ids[3], ids[4],
-                                                             ids[5], slot.nFirstGlyph);
-        break;
+    auto id = [&](FaceSlot face) { return FacePicture(slot, face); };
+    if (slot.form == ImageForm::SixIdsAndGlyphs) {
+        static_cast<CImageButtonBattery&>(button).LoadImages(
+            hResource, id(FaceSlot::OnNormal), id(FaceSlot::OnPressed), id(FaceSlot::OnHover), id(FaceSlot::OffNormal),
+            id(FaceSlot::OffPressed), id(FaceSlot::OffHover), slot.nFirstGlyph);
+        return;
     }
+    button.LoadImages(hResource, id(FaceSlot::OnNormal), id(FaceSlot::OnPressed), id(FaceSlot::OnHover),
+                      id(FaceSlot::OffNormal), id(FaceSlot::OffPressed), id(FaceSlot::OffHover));
 }
 
 HRESULT CreateSlot(CImageButton& button, int nSlot, HWND hWndMenu, HINSTANCE hInstance)

@@ -41,6 +41,14 @@ const ButtonSlot kButtonTable[kButtonCount] = {
     {ID_BATTERY, 7, false, ImageForm::SixIdsAndGlyphs, {2162, 2161, 2163, 2086, 2088, 2093}, 2200, true},
 };
 
+WORD FacePicture(const ButtonSlot& slot, FaceSlot face)
+{
+    const int nFace = static_cast<int>(face);
+    if (slot.form == ImageForm::FourIds && nFace > static_cast<int>(FaceSlot::OffNormal))
+        return slot.images[static_cast<int>(FaceSlot::OffNormal)];
+    return slot.images[nFace];
+}
+
 const int kLoadOrder[kButtonCount] = {4, 5, 14, 15, 10, 11, 6, 7, 12, 13, 16, 0, 1, 2, 3, 8, 9};
 
 POINT ButtonPosition(int nRow, bool bRightColumn, int nImageWidth, int nImageHeight)

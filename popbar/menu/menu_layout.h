@@ -1,11 +1,15 @@
 #pragma once
 // The menu's button table and its grid, as plain data and arithmetic.
+#include "controls/button_face.h"
+
 #include <windows.h>
 
 constexpr int kButtonCount = 17;
 // Slots 0-3 are the display-mode button's faces, one of them shown; slot 16 is the battery.
 constexpr int kDisplayFaceCount = 4;
 constexpr int kBatterySlot = 16;
+// The menu's background picture, whose size is the menu's size.
+constexpr WORD kBackgroundImage = 2168;
 
 // How a slot's pictures are loaded: three lit faces and one unlit picture, six faces, or six faces
 // and the battery's digit glyphs.
@@ -24,6 +28,10 @@ struct ButtonSlot {
 // Slot order is visual order: row by row, left before right. Slots 0-3 are the four faces of the
 // display-mode button, one of them visible at a time; slot 16 is the battery.
 extern const ButtonSlot kButtonTable[kButtonCount];
+
+// The picture a slot shows for a face: with four ids, the one unlit picture stands for all three
+// unlit faces.
+WORD FacePicture(const ButtonSlot& slot, FaceSlot face);
 
 // Slots in the order their pictures are loaded.
 extern const int kLoadOrder[kButtonCount];

@@ -7,8 +7,6 @@
 
 // Popbar's string that names the skin library ("resource.dll").
 constexpr UINT kSkinLibraryNameId = 106;
-// The menu's background picture, which also gives the menu its size.
-constexpr WORD kBackgroundImage = 2168;
 
 // Loads the skin library named by string 106 of hInstance's string table through the system's
 // library search order; empty when the string or the library is missing.

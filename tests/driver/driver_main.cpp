@@ -27,6 +27,7 @@
 #include "menu_view.h"
 #include "popbar_menu.h"
 #include "protocol/screen_hub.h"
+#include "utf8.h"
 #include "wait.h"
 #include "x_input.h"
 
@@ -39,10 +40,7 @@ namespace {
 void PrintLine(const std::wstring& text)
 {
     // UTF-8 on standard output, one record per line.
-    const int cb = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(cb > 0 ? cb - 1 : 0, '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), cb, nullptr, nullptr);
-    std::printf("%s\n", bytes.c_str());
+    std::printf("%s\n", fw::Utf8(text).c_str());
 }
 
 int RunAnswering(int argc, wchar_t** argv)

@@ -1,7 +1,7 @@
 #pragma once
 // Pixels as tests read them: a 32-bit picture in memory with a device context to draw into, and the
 // screen captured into one.
-#include "handles.h"
+#include "pixel_canvas.h"
 
 #include <windows.h>
 
@@ -18,29 +18,8 @@ constexpr COLORREF Hex(DWORD rgb)
 // True when every channel of the two colours is within the tolerance.
 bool Near(COLORREF actual, COLORREF expected, int tolerance = 3);
 
-// A top-down 32-bit DIB section selected into a memory device context.
-class PixelCanvas {
-public:
-    PixelCanvas(int nWidth, int nHeight);
-    PixelCanvas(const PixelCanvas&) = delete;
-    PixelCanvas& operator=(const PixelCanvas&) = delete;
-
-    HDC dc() const { return m_dc.get(); }
-    int Width() const { return m_nWidth; }
-    int Height() const { return m_nHeight; }
-    // The pixel's colour; CLR_INVALID outside the canvas.
-    COLORREF At(int x, int y) const;
-    // Writes the picture as a PNG file (GDI+ must be running); false when it could not.
-    bool SavePng(const std::wstring& path) const;
-
-private:
-    int m_nWidth;
-    int m_nHeight;
-    void* m_pBits = nullptr;
-    fw::unique_hdc m_dc;
-    fw::unique_hbitmap m_bitmap;
-    fw::select_object_scope m_selected;
-};
+// A 32-bit picture in memory with a device context to draw into.
+using PixelCanvas = fw::PixelCanvas;
 
 // The screen's pixels in a rectangle of the desktop as they are now, read through the screen's own
 // context: another process's window cannot be read through a context of its own under Wine.

@@ -15,8 +15,10 @@ public:
     ~ChildProcess();
 
     // Starts the program with the given command-line arguments and working folder (empty: the
-    // program's own folder). False when it could not be started.
-    bool Start(const std::wstring& program, const std::wstring& arguments = L"", const std::wstring& folder = L"");
+    // program's own folder), its standard output and error into hOutput when given. False when it
+    // could not be started.
+    bool Start(const std::wstring& program, const std::wstring& arguments = L"", const std::wstring& folder = L"",
+               HANDLE hOutput = nullptr);
     // Starts a whole command line as Windows starts one: the program is what CreateProcess parses
     // out of it (a quoted path, or the text up to the first blank that names a file).
     bool StartCommandLine(const std::wstring& commandLine, const std::wstring& folder);
@@ -30,10 +32,19 @@ public:
     HANDLE Handle() const { return m_process.get(); }
 
 private:
-    bool Launch(const wchar_t* pszProgram, const std::wstring& commandLine, const std::wstring& folder);
+    bool Launch(const wchar_t* pszProgram, const std::wstring& commandLine, const std::wstring& folder,
+                HANDLE hOutput = nullptr);
 
     fw::unique_handle m_process;
     DWORD m_nId = 0;
 };
+
+// A console program run to its end: its exit code (nothing when it did not end in time and was ended)
+// and what it wrote to its standard output and error, with "\n" line ends.
+struct FinishedRun {
+    std::optional<DWORD> exitCode;
+    std::string output;
+};
+FinishedRun RunToEnd(const std::wstring& program, const std::wstring& arguments, DWORD nTimeoutMs = 60000);
 
 } // namespace driver

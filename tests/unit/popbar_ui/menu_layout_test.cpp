@@ -86,6 +86,17 @@ TEST(ButtonTable, OneDisplayFaceShowsAtFirstAndEveryOtherButtonShows)
     EXPECT_EQ(nShownFaces, 1);
 }
 
+TEST(ButtonTable, SixIdsGiveOnePicturePerFaceAndFourIdsOneUnlitPictureForAllUnlitFaces)
+{
+    for (const ButtonSlot& slot : kButtonTable) {
+        for (int nFace = 0; nFace < 6; ++nFace) {
+            const WORD nExpected = slot.form == ImageForm::FourIds && nFace > 3 ? slot.images[3] : slot.images[nFace];
+            EXPECT_EQ(FacePicture(slot, static_cast<FaceSlot>(nFace)), nExpected) << slot.nID << " face " << nFace;
+        }
+    }
+    EXPECT_EQ(FacePicture(kButtonTable[8], FaceSlot::OffHover), 2125) << "resolution normal: its disabled look";
+}
+
 TEST(ButtonTable, LoadOrderCoversEverySlotOnce)
 {
     const std::set<int> slots(std::begin(kLoadOrder), std::end(kLoadOrder));

@@ -1,0 +1,19 @@
+#include "utf8.h"
+
+#include <windows.h>
+
+namespace fw {
+
+std::string Utf8(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int nChars = static_cast<int>(text.size());
+    const int cb = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), nChars, nullptr, 0, nullptr, nullptr);
+    std::string bytes(cb > 0 ? cb : 0, '\0');
+    if (cb > 0)
+        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), nChars, bytes.data(), cb, nullptr, nullptr);
+    return bytes;
+}
+
+} // namespace fw
