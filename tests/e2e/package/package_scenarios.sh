@@ -4,9 +4,11 @@
 # in theirs), with the maker's companions laid out beside it, someone else's Run value and the setup
 # list beside Stagehand. Checked each time: the files against the package's, the Run value "Popbar",
 # the installed-programs entries, what remains, and Popbar started from the installed tree.
-#   package_scenarios.sh SOURCE_DIR BUILD_DIR PACKAGES_DIR
+#   package_scenarios.sh SOURCE_DIR BUILD_DIR PACKAGES_DIR WINDOWS_PROGRAM_FILES
+# WINDOWS_PROGRAM_FILES: the programs' Program Files folder as Windows names it (C:\Program Files, or
+# C:\Program Files (x86) for the 32-bit programs under WoW64).
 set -euo pipefail
-root=$1 build=$2 packages=$3
+root=$1 build=$2 packages=$3 windows_program_files=$4
 driver=$build/tests/driver/driver.exe
 session=$build/package-wine
 work=$(mktemp -d)
@@ -17,10 +19,10 @@ trap '"$root/tests/harness/session" stop "$session"; rm -rf "$work"' EXIT
 # shellcheck disable=SC1091
 . "$session/env"
 
-program_files="$WINEPREFIX/drive_c/Program Files"
+program_files="$WINEPREFIX/drive_c/${windows_program_files#C:\\}"
 corvale="$program_files/CORVALE"
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-popbar_path='C:\Program Files\CORVALE\Popbar\Popbar.exe'
+popbar_path="$windows_program_files\\CORVALE\\Popbar\\Popbar.exe"
 version=$(sed -n 's/^#define CORVALE_VERSION_STR *"\(.*\)"/\1/p' "$root/resources/version.rc.inc")
 # Each package's programs, in WORK/PACKAGE/CORVALE (msiextract puts a 64-bit package's Program Files
 # folder at the top).
@@ -71,7 +73,7 @@ prefix_processes() { # PATTERN
         tr '\0' '\n' <"/proc/$id/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && printf '%s ' "$id"
     done | sed 's/ $//'
 }
-popbar_ids() { prefix_processes 'C:\\Program Files\\CORVALE\\Popbar\\Popbar\.exe'; }
+popbar_ids() { prefix_processes "$(sed 's/[][\\.()*^$+?{}|]/\\&/g' <<<"$popbar_path")"; }
 # The resident Popbar: the first started (a second one ends at once, as the menu window is there).
 popbar_id() {
     local ids
