@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Authenticode signing of the programs and the package with osslsigncode; sourced by scripts/package.
 #
 # The maker signs with its own certificate, given by these variables:

@@ -49,7 +49,7 @@ expect "a program with one byte changed is refused" "$(signature "$work/changed.
 
 # The maker's certificate: a CA and code-signing certificate of the same names but keys of their own,
 # with a password.
-# shellcheck source=../../../package/signing.sh
+# shellcheck source=package/signing.sh
 . "$root/package/signing.sh"
 make_test_certificate "$work/maker"
 maker_signer=$test_signer
