@@ -95,7 +95,6 @@ private:
     {
         Begin(L"A freshly imaged laptop in user mode");
         Require(EndLaptopPrograms(), L"a program of the laptop kept running");
-        DeleteValue(HKEY_LOCAL_MACHINE, kRunKey, "Popbar");
         DeleteTree(HKEY_CURRENT_USER, kHubSettingsKeyA);
         Require(WriteString(HKEY_LOCAL_MACHINE, kSetupStateKey, "ImageState", "IMAGE_STATE_COMPLETE"),
                 L"ImageState could not be set");
@@ -120,7 +119,9 @@ private:
         if (hWait)
             Done(true);
         Require(stagehand.WaitForExit(60000).has_value(), L"Stagehand did not end");
-        Require(ReadString(HKEY_LOCAL_MACHINE, kRunKey, "Popbar").has_value(), L"Bootlist wrote no Run value");
+        const std::wstring popbar = InstalledPath(L"Popbar\\Popbar.exe");
+        const std::string quoted = "\"" + std::string(popbar.begin(), popbar.end()) + "\"";
+        Require(ReadString(HKEY_LOCAL_MACHINE, kRunKey, "Popbar") == quoted, L"the Run value does not start the installed Popbar");
         Require(ReadDword(HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA).has_value(),
                 L"Screen Hub's first state was not set");
         if (!hWait)

@@ -41,9 +41,9 @@ struct JourneyResult {
 // Ends Popbar, Screen Hub and the dial keyboard wherever they run; false when one outlived the wait.
 bool EndLaptopPrograms();
 
-// Lays the test desktop out as a freshly imaged laptop in user mode (no Run value, no Screen Hub
-// settings, none of the programs running) and walks the journey. Popbar, Screen Hub and the dial
-// keyboard are left running.
+// Lays the test desktop out as a freshly imaged laptop in user mode (the Run value as the installation
+// left it, no Screen Hub settings, none of the programs running) and walks the journey. Popbar, Screen
+// Hub and the dial keyboard are left running.
 JourneyResult RunJourney(const JourneyOptions& options);
 
 } // namespace driver
