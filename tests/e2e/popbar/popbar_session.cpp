@@ -154,8 +154,10 @@ bool PopbarProcess::Start(const std::wstring& program)
 
 bool PopbarProcess::SendMenuKey(WPARAM wParam, LPARAM lParam) const
 {
+    // Not SMTO_ABORTIFHUNG: an opening that paints a huge background on a busy machine may keep the
+    // thread from its messages longer than the platform's limit for calling it hung, though it ends.
     DWORD_PTR result = 0;
-    return ::SendMessageTimeoutW(m_hWndMenu, MSG_MENUBTN, wParam, lParam, SMTO_ABORTIFHUNG, 10000, &result) != 0;
+    return ::SendMessageTimeoutW(m_hWndMenu, MSG_MENUBTN, wParam, lParam, SMTO_NORMAL, 60000, &result) != 0;
 }
 
 RECT PopbarProcess::MenuRect() const
