@@ -58,10 +58,7 @@ private:
     void OnSuspend();
     void HideMenu();
     bool IsMenuVisible() const;
-    // Reads the display mode and shows its face, then repaints the whole menu: what a peer's reload asks.
     void ApplyDisplayMode();
-    // The same without the repaint; true when another face shows now.
-    bool ShowDisplayModeFace();
     void TakeForeground();
     // The background's size; the window's size from its template when there is no background.
     SIZE MenuSize() const;

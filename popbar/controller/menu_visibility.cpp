@@ -60,8 +60,7 @@ void CKestrelMenuDlg::OnMenuKey()
     DebugTrace((status & STATUS_WIRED_LAN_ON) ? L"\nMSG_MENUBTN : Wired LAN ON" : L"\nMSG_MENUBTN : Wired LAN OFF");
     ShowStatusFaces(m_pButtons, status);
     fw::MarkOpenStep(fw::OpenStep::LooksSet);
-    // The menu is hidden: its show below paints it whole.
-    ShowDisplayModeFace();
+    ApplyDisplayMode();
     fw::MarkOpenStep(fw::OpenStep::DisplayFaceSet);
 
     TakeForeground();
@@ -80,9 +79,9 @@ void CKestrelMenuDlg::OnMenuKey()
     ::RedrawWindow(m_hWndMenu, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 
     ::SetTimer(m_hWnd, TIMER_AUTOHIDE, kAutoHidePeriodMs, nullptr);
-    // Read again, for a mode that changed meanwhile; the menu, just painted, is painted again only then.
-    if (ShowDisplayModeFace())
-        ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
+    // Read again, and the whole menu painted again: under Wine that second paint is what hands a menu
+    // opened again by the key X's keyboard focus (docs/WINE-NOTES.md).
+    ApplyDisplayMode();
 }
 
 LRESULT CKestrelMenuDlg::OnHubCommand(WPARAM wParam, LPARAM lParam, BOOL& bHandled)
@@ -177,14 +176,9 @@ bool CKestrelMenuDlg::IsMenuVisible() const
 
 void CKestrelMenuDlg::ApplyDisplayMode()
 {
-    ShowDisplayModeFace();
+    if (const std::optional<DWORD> mode = ReadDisplayMode())
+        ShowDisplayFace(m_pButtons, *mode);
     ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
-}
-
-bool CKestrelMenuDlg::ShowDisplayModeFace()
-{
-    const std::optional<DWORD> mode = ReadDisplayMode();
-    return mode && ShowDisplayFace(m_pButtons, *mode);
 }
 
 void CKestrelMenuDlg::TakeForeground()

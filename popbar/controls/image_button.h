@@ -32,8 +32,6 @@ public:
     void SetOn(BOOL bOn);
     BOOL IsEnabled() const { return m_bEnabled; }
     BOOL IsOn() const { return m_bOn; }
-    // Shown by its own style, whether or not the menu around it is.
-    bool IsShown() const { return (::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0; }
     bool IsVisible() const { return m_hWnd && ::IsWindowVisible(m_hWnd); }
 
     // The mouse state, which the menu's keyboard walk also sets: a state it sets is treated exactly

@@ -2,13 +2,9 @@
 
 #include "menu/status_looks.h"
 
-bool ShowDisplayFace(const MenuButtons& buttons, DWORD nDisplay)
+void ShowDisplayFace(const MenuButtons& buttons, DWORD nDisplay)
 {
     const int nShown = DisplayFaceSlot(nDisplay);
-    bool bChanged = false;
-    for (int nSlot = 0; nSlot < kDisplayFaceCount; ++nSlot) {
-        bChanged = bChanged || buttons[nSlot]->IsShown() != (nSlot == nShown);
+    for (int nSlot = 0; nSlot < kDisplayFaceCount; ++nSlot)
         buttons[nSlot]->Show(nSlot == nShown ? SW_SHOW : SW_HIDE);
-    }
-    return bChanged;
 }

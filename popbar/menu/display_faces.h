@@ -4,6 +4,5 @@
 
 #include <windows.h>
 
-// Shows the face for the display mode and hides the three others; true when another face shows now
-// than before.
-bool ShowDisplayFace(const MenuButtons& buttons, DWORD nDisplay);
+// Shows the face for the display mode and hides the three others.
+void ShowDisplayFace(const MenuButtons& buttons, DWORD nDisplay);

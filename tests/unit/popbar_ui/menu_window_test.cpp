@@ -1,12 +1,9 @@
 // The menu's buttons on a real parent window, its translucency and its painted face.
-#include "menu/display_faces.h"
 #include "menu/menu_buttons.h"
-#include "protocol/screen_hub.h"
 #include "skin/skin_loader.h"
 #include "ui_fixture.h"
 
 #include <cstdlib>
-#include <ios>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,29 +96,6 @@ TEST_F(MenuLayoutTest, SeventeenWindowsOnTheGrid)
     EXPECT_TRUE(Visible(buttons[0]->Window()));
     for (int nSlot = kDisplayFaceCount; nSlot < kButtonCount; ++nSlot)
         EXPECT_TRUE(Visible(buttons[nSlot]->Window())) << nSlot;
-}
-
-// The opening reads the display mode twice and repaints the menu only when another face shows, also
-// while the menu itself is hidden.
-TEST_F(MenuLayoutTest, DisplayFaceTellsWhetherAnotherFaceShows)
-{
-    ASSERT_EQ(Layout(menu.get()), S_OK);
-    struct Step {
-        DWORD nDisplay;
-        bool bChanged;
-        int nShownSlot;
-    };
-    const Step steps[] = {{DISPLAY_LAPTOP, false, 0},   {DISPLAY_MONITOR, true, 1}, {DISPLAY_MONITOR, false, 1},
-                          {DISPLAY_DUPLICATE, true, 2}, {DISPLAY_EXTEND, true, 3}, {0x1003, false, 3},
-                          {0xFFF, true, 0}};
-    for (const bool bMenuShown : {true, false}) {
-        ::ShowWindow(menu.get(), bMenuShown ? SW_SHOW : SW_HIDE);
-        for (const Step& step : steps) {
-            EXPECT_EQ(ShowDisplayFace(buttons, step.nDisplay), step.bChanged) << std::hex << step.nDisplay;
-            for (int nSlot = 0; nSlot < kDisplayFaceCount; ++nSlot)
-                EXPECT_EQ(buttons[nSlot]->IsShown(), nSlot == step.nShownSlot) << std::hex << step.nDisplay << " " << nSlot;
-        }
-    }
 }
 
 TEST_F(MenuLayoutTest, FirstFailingCreateEndsTheLayout)
