@@ -40,7 +40,12 @@ HWND RegisteredMenu(DWORD nProcessId)
     return hWndMenu && ::GetPropW(hWndMenu, kKeyRelayOwnerProperty) ? hWndMenu : nullptr;
 }
 
-std::optional<double> StartPopbar(const std::wstring& path)
+struct PopbarStart {
+    double windowMs = 0;
+    double readyMs = 0;
+};
+
+std::optional<PopbarStart> StartPopbar(const std::wstring& path)
 {
     // A Popbar that finds another's menu window ends at once: the last one's must be gone first.
     if (!driver::WaitUntil([] { return !::FindWindowW(kMenuWindowClass, nullptr); }))
@@ -52,12 +57,17 @@ std::optional<double> StartPopbar(const std::wstring& path)
     // The menu window is registered with KeyRelay late in its initialisation. A sent message is
     // answered only from the modal loop, after the dialog manager has shown the window off the
     // desktop; the start-up ends when the hide that it queued has been handled.
-    if (!TimeUntil(nStart, [&] { return RegisteredMenu(popbar.Id()) != nullptr; }))
+    const std::optional<double> windowMs =
+        TimeUntil(nStart, [&] { return FirstWindow(popbar.Id(), kMenuWindowClass) != nullptr; });
+    if (!windowMs || !TimeUntil(nStart, [&] { return RegisteredMenu(popbar.Id()) != nullptr; }))
         return std::nullopt;
     const HWND hWndMenu = RegisteredMenu(popbar.Id());
     DWORD_PTR nUnused = 0;
     ::SendMessageTimeoutW(hWndMenu, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kReadyTimeoutMs, &nUnused);
-    return TimeUntil(nStart, [&] { return !::IsWindowVisible(hWndMenu); });
+    const std::optional<double> readyMs = TimeUntil(nStart, [&] { return !::IsWindowVisible(hWndMenu); });
+    if (!readyMs)
+        return std::nullopt;
+    return PopbarStart{*windowMs, *readyMs};
 }
 
 std::optional<double> StartMinimal(const std::wstring& path)
@@ -78,14 +88,15 @@ StartTimes MeasureStarts(const std::wstring& popbarPath, const std::wstring& min
 {
     StartTimes times;
     for (int n = 1; n <= nRuns; ++n) {
-        const std::optional<double> popbarMs = StartPopbar(popbarPath);
+        const std::optional<PopbarStart> popbar = StartPopbar(popbarPath);
         const std::optional<double> minimalMs = StartMinimal(minimalPath);
-        if (!popbarMs || !minimalMs) {
-            times.failure = std::string(popbarMs ? "the minimal program" : "Popbar") + " was not ready in run " +
+        if (!popbar || !minimalMs) {
+            times.failure = std::string(popbar ? "the minimal program" : "Popbar") + " was not ready in run " +
                             std::to_string(n);
             break;
         }
-        times.popbarMs.push_back(*popbarMs);
+        times.popbarWindowMs.push_back(popbar->windowMs);
+        times.popbarMs.push_back(popbar->readyMs);
         times.minimalMs.push_back(*minimalMs);
     }
     return times;

@@ -4,6 +4,7 @@
 #include <vector>
 
 struct StartTimes {
+    std::vector<double> popbarWindowMs; // until its menu window exists: the process and its DLLs loaded
     std::vector<double> popbarMs;  // until its hidden menu window is registered with KeyRelay
     std::vector<double> minimalMs; // until its first window is visible
     std::string failure;           // why the runs stopped early; empty when all were done
