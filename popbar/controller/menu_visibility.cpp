@@ -74,9 +74,8 @@ void CKestrelMenuDlg::OnMenuKey()
     DebugTrace(L"\nMenu Pos : left - %d, top - %d, right - %d, bottom - %d", place.x, place.y, size.cx, size.cy);
     ::SetWindowPos(m_hWndMenu, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
     fw::MarkOpenStep(fw::OpenStep::Shown);
-    // The whole menu, erased, painted before anything else runs: its buttons too, in one go, rather
-    // than one by one as the loop comes to each.
-    ::RedrawWindow(m_hWndMenu, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
+    ::UpdateWindow(m_hWndMenu);
 
     ::SetTimer(m_hWnd, TIMER_AUTOHIDE, kAutoHidePeriodMs, nullptr);
     // Read again, and the whole menu painted again: under Wine that second paint is what hands a menu
