@@ -29,7 +29,7 @@
 #include "wait.h"
 #include "window_query.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <fstream>
@@ -198,7 +198,7 @@ bool RunKeySection(std::vector<KeySubject>& subjects, int nCycles, Verdicts& ver
     verdicts.Add(PrintRatioTarget("key to pixels median, Popbar / fair floor", popbar.medianMs, fair.medianMs,
                                   kKeyMedianRatio));
     verdicts.Add(PrintRatioTarget("key to pixels p99, Popbar / fair floor", popbar.p99Ms, fair.p99Ms, kKeyP99Ratio));
-    return failures[0].empty() && failures[1].empty();
+    return std::all_of(failures.begin(), failures.end(), [](const std::string& failure) { return failure.empty(); });
 }
 
 void PrintRest(const char* pszWho, const RestFigures& rest)
