@@ -59,13 +59,6 @@ const char kSamplesFile[] = "key_to_pixels.dat";
 constexpr SIZE kButtonSize{100, 30};
 constexpr int kIntoFace = 6;
 
-std::wstring OwnPath()
-{
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
-
 struct Verdicts {
     int nMet = 0;
     int nMissed = 0;
@@ -74,14 +67,10 @@ struct Verdicts {
 
 HWND StartFloor(driver::ChildProcess& floor, const wchar_t* pszKind, const std::wstring& skinPath)
 {
-    if (!floor.Start(OwnPath(), std::wstring(kFloorSwitch) + L" " + pszKind + L" \"" + skinPath + L"\""))
+    if (!floor.Start(driver::TestProgramPath(), std::wstring(kFloorSwitch) + L" " + pszKind + L" \"" + skinPath + L"\""))
         return nullptr;
     HWND hWnd = nullptr;
-    driver::WaitUntil([&] {
-        const auto windows = driver::TopLevelWindows(floor.Id(), kFloorWindowClass);
-        hWnd = windows.empty() ? nullptr : windows.front();
-        return hWnd != nullptr;
-    });
+    driver::WaitUntil([&] { return (hWnd = driver::FirstTopLevelWindow(floor.Id(), kFloorWindowClass)) != nullptr; });
     return hWnd;
 }
 
@@ -272,9 +261,8 @@ int RunBench(int nCycles, DWORD nIdleSeconds)
     const std::wstring skin = driver::InstalledPath(L"Popbar\\resource.dll");
     driver::ChildProcess plainFloor;
     driver::ChildProcess fairFloor;
-    // A Popbar that finds another's menu window ends at once: the start-ups' last one must be gone.
-    const bool bStarted = driver::WaitUntil([] { return !::FindWindowW(kMenuWindowClass, nullptr); }) &&
-                          popbar.Start(driver::InstalledPath(L"Popbar\\Popbar.exe"));
+    // The start-ups' last Popbar must be gone.
+    const bool bStarted = driver::WaitUntilNoMenu() && popbar.Start(driver::InstalledPath(L"Popbar\\Popbar.exe"));
     const HWND hWndMenu = bStarted ? driver::WaitForReadyMenu(popbar.Id()) : nullptr;
     // The floors hook the keyboard only while armed, so KeyRelay's hook stays where Popbar put it.
     const HWND hWndFair = StartFloor(fairFloor, kFairFloorTitle, skin);

@@ -1,6 +1,7 @@
 #include "idle_rest.h"
 
 #include "open_profile.h"
+#include "program_start.h"
 #include "process.h"
 #include "process_resources.h"
 #include "wait.h"
@@ -71,11 +72,7 @@ IdleFigures MeasureIdle(HANDLE hPopbar, DWORD nPopbarId, const std::wstring& min
 {
     IdleFigures figures;
     driver::ChildProcess minimal;
-    const bool bStarted = minimal.Start(minimalPath) && driver::WaitUntil([&] {
-        const std::vector<HWND> windows = driver::TopLevelWindows(minimal.Id());
-        return !windows.empty() && ::IsWindowVisible(windows.front());
-    });
-    if (!bStarted) {
+    if (!StartMinimalProgram(minimal, minimalPath)) {
         figures.failure = "the minimal program did not start";
         return figures;
     }

@@ -1,5 +1,7 @@
 #pragma once
 // Start-up: from CreateProcess of a program until it is ready, Popbar beside a minimal dialog program.
+#include "process.h"
+
 #include <string>
 #include <vector>
 
@@ -10,5 +12,10 @@ struct StartTimes {
     std::string failure;           // why the runs stopped early; empty when all were done
 };
 
-// nRuns starts of each, taking turns. No other Popbar may run.
+// Starts the minimal dialog program and waits until its first window is visible; false when it did not
+// come.
+bool StartMinimalProgram(driver::ChildProcess& minimal, const std::wstring& path);
+
+// nRuns starts of each, taking turns: Popbar until driver::WaitForReadyMenu finds it ready, the minimal
+// program until its first window is visible. No other Popbar may run.
 StartTimes MeasureStarts(const std::wstring& popbarPath, const std::wstring& minimalPath, int nRuns);

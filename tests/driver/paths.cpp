@@ -17,12 +17,17 @@ std::wstring InstalledPath(const std::wstring& relative)
     return ProgramFilesFolder() + L"\\CORVALE\\" + relative;
 }
 
-std::wstring TestProgramFolder()
+std::wstring TestProgramPath()
 {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring text = path;
-    return text.substr(0, text.find_last_of(L'\\') + 1);
+    return path;
+}
+
+std::wstring TestProgramFolder()
+{
+    const std::wstring path = TestProgramPath();
+    return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
 } // namespace driver

@@ -7,7 +7,9 @@ namespace driver {
 std::wstring ProgramFilesFolder();
 // A file of the installed tree: InstalledPath(L"Bootlist\\Bootlist.exe") is ...\CORVALE\Bootlist\Bootlist.exe.
 std::wstring InstalledPath(const std::wstring& relative);
-// The folder of the running test program, ending in a backslash: what the build puts beside it.
+// The running test program's own path, and its folder, ending in a backslash: what the build puts
+// beside it.
+std::wstring TestProgramPath();
 std::wstring TestProgramFolder();
 
 } // namespace driver

@@ -6,7 +6,7 @@
 
 namespace driver {
 
-HWND WaitForReadyMenu(DWORD nProcessId, const std::function<void(HWND)>& watch, DWORD nTimeoutMs)
+HWND WaitForReadyMenu(DWORD nProcessId, const std::function<void(HWND)>& watch, DWORD nTimeoutMs, DWORD nPollMs)
 {
     const ULONGLONG deadline = ::GetTickCount64() + nTimeoutMs;
     auto remaining = [&] {
@@ -17,13 +17,12 @@ HWND WaitForReadyMenu(DWORD nProcessId, const std::function<void(HWND)>& watch, 
     // The KeyRelay registration comes late in the menu's initialisation.
     const bool bRegistered = WaitUntil(
         [&] {
-            const auto windows = TopLevelWindows(nProcessId, kMenuWindowClass);
-            hWndMenu = windows.empty() ? nullptr : windows.front();
+            hWndMenu = FirstTopLevelWindow(nProcessId, kMenuWindowClass);
             if (hWndMenu && watch)
                 watch(hWndMenu);
             return hWndMenu && ::GetPropW(hWndMenu, kKeyRelayOwnerProperty) != nullptr;
         },
-        nTimeoutMs);
+        nTimeoutMs, nPollMs);
     if (!bRegistered)
         return nullptr;
     // A sent message is answered only from the modal loop, after the dialog manager's show; the
@@ -36,10 +35,15 @@ HWND WaitForReadyMenu(DWORD nProcessId, const std::function<void(HWND)>& watch, 
                 watch(hWndMenu);
             return !::IsWindowVisible(hWndMenu);
         },
-        remaining());
+        remaining(), nPollMs);
     if (!bHidden)
         return nullptr;
     return hWndMenu;
+}
+
+bool WaitUntilNoMenu(DWORD nTimeoutMs)
+{
+    return WaitUntil([] { return !::FindWindowW(kMenuWindowClass, nullptr); }, nTimeoutMs);
 }
 
 bool OpenMenu(HWND hWndMenu, DWORD nTimeoutMs)

@@ -11,9 +11,11 @@ namespace driver {
 
 // The menu window of a running Popbar (of this process id, or of any with 0) once its start-up is
 // over: registered with KeyRelay and hidden again. Null when none got there in time. While it waits,
-// watch sees the menu window at every look, once it exists.
+// watch sees the menu window at every look (every nPollMs), once it exists.
 HWND WaitForReadyMenu(DWORD nProcessId = 0, const std::function<void(HWND)>& watch = {},
-                      DWORD nTimeoutMs = 20000);
+                      DWORD nTimeoutMs = 20000, DWORD nPollMs = 10);
+// Waits until no Popbar's menu window is left: a Popbar started while another's is there ends at once.
+bool WaitUntilNoMenu(DWORD nTimeoutMs = 10000);
 // Sends the menu key and waits until the menu shows; false when it did not.
 bool OpenMenu(HWND hWndMenu, DWORD nTimeoutMs = 10000);
 

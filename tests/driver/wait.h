@@ -14,9 +14,9 @@ inline void PumpMessages()
     }
 }
 
-// Polls until the condition holds or the time is up; true when it held.
+// Polls until the condition holds or the time is up, looking again every nPollMs; true when it held.
 template <typename Condition>
-bool WaitUntil(Condition condition, DWORD nTimeoutMs = 10000)
+bool WaitUntil(Condition condition, DWORD nTimeoutMs = 10000, DWORD nPollMs = 10)
 {
     const ULONGLONG deadline = ::GetTickCount64() + nTimeoutMs;
     for (;;) {
@@ -25,7 +25,7 @@ bool WaitUntil(Condition condition, DWORD nTimeoutMs = 10000)
         if (::GetTickCount64() >= deadline)
             return false;
         PumpMessages();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, nPollMs, QS_ALLINPUT);
     }
 }
 

@@ -89,6 +89,12 @@ std::vector<HWND> TopLevelWindows(DWORD nProcessId, const wchar_t* pszClass)
     return state.found;
 }
 
+HWND FirstTopLevelWindow(DWORD nProcessId, const wchar_t* pszClass)
+{
+    const std::vector<HWND> windows = TopLevelWindows(nProcessId, pszClass);
+    return windows.empty() ? nullptr : windows.front();
+}
+
 MessageBoxInfo WaitForMessageBox(DWORD nProcessId, DWORD nTimeoutMs)
 {
     MessageBoxInfo box;

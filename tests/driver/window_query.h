@@ -13,6 +13,8 @@ DWORD WindowProcessId(HWND hWnd);
 
 // Top-level windows of one process (0: of every process), optionally of one class.
 std::vector<HWND> TopLevelWindows(DWORD nProcessId, const wchar_t* pszClass = nullptr);
+// The first of them; null when there is none.
+HWND FirstTopLevelWindow(DWORD nProcessId, const wchar_t* pszClass = nullptr);
 
 struct MessageBoxInfo {
     HWND hWnd = nullptr;

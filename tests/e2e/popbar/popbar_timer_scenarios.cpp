@@ -49,8 +49,7 @@ protected:
         ASSERT_FALSE(program.empty());
         ASSERT_TRUE(m_popbar.Start(program));
         ASSERT_TRUE(driver::WaitUntil([&] {
-            const auto windows = driver::TopLevelWindows(m_popbar.Id(), kMenuWindowClass);
-            m_hWndMenu = windows.empty() ? nullptr : windows.front();
+            m_hWndMenu = driver::FirstTopLevelWindow(m_popbar.Id(), kMenuWindowClass);
             return m_hWndMenu != nullptr;
         }));
         m_pCounter->hWndMenu = reinterpret_cast<ULONG_PTR>(m_hWndMenu);
