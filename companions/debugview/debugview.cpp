@@ -10,6 +10,7 @@
 #include "command_line.h"
 #include "handles.h"
 #include "main_window.h"
+#include "utf8.h"
 
 #include <string>
 #include <vector>
@@ -17,15 +18,6 @@
 namespace {
 
 fw::unique_file s_output;
-
-std::string Utf8(const wchar_t* pszText, int nChars)
-{
-    const int cb = ::WideCharToMultiByte(CP_UTF8, 0, pszText, nChars, nullptr, 0, nullptr, nullptr);
-    std::string text(cb > 0 ? cb : 0, '\0');
-    if (cb > 0)
-        ::WideCharToMultiByte(CP_UTF8, 0, pszText, nChars, text.data(), cb, nullptr, nullptr);
-    return text;
-}
 
 void Append(const std::string& record)
 {
@@ -44,7 +36,7 @@ void OnRecord(const COPYDATASTRUCT& record)
     int nChars = 0;
     while (nChars < nMax && pszText[nChars])
         ++nChars;
-    Append(Utf8(pszText, nChars) + "\n");
+    Append(fw::Utf8(std::wstring(pszText, nChars)) + "\n");
 }
 
 LRESULT CALLBACK ViewerProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

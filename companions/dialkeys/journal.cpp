@@ -1,6 +1,7 @@
 #include "dial_keys.h"
 
 #include "handles.h"
+#include "utf8.h"
 
 #include <string>
 
@@ -18,10 +19,7 @@ void RecordStart(const wchar_t* pszEvent)
             pszBase = p + 1;
     }
     const std::wstring line = std::wstring(pszBase) + L" " + std::to_wstring(::GetCurrentProcessId()) + L" " + pszEvent;
-    const int cb = ::WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(cb > 0 ? cb - 1 : 0, '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, bytes.data(), cb, nullptr, nullptr);
-    bytes += "\r\n";
+    const std::string bytes = fw::Utf8(line) + "\r\n";
     // Appends are atomic between the processes that share the file.
     const fw::unique_file file(::CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
