@@ -37,7 +37,6 @@ expect() { # expect WHAT ACTUAL EXPECTED
     if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: got [$2], expected [$3]"; failures=$((failures + 1)); fi
 }
 wine_out() { "$CORVALE_WINE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
-windows_path() { echo "Z:${1//\//\\}"; }
 # msiexec with ARGUMENTS, as a user who reads and answers its message boxes: "box CAPTION|TEXT" lines,
 # then "exit CODE" (3010: done, a restart finishes it; 1603: failed).
 msiexec() { wine_out "$driver" run-answering 'C:\windows\system32\msiexec.exe' "$@" | tr '\n' ' ' | sed 's/ $//'; }
