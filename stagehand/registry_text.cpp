@@ -6,10 +6,10 @@
 #include <cstring>
 #include <vector>
 
-std::optional<std::string> ReadRegistryText(const char* pszKey, const char* pszValue, DWORD nMaxBytes)
+std::optional<std::string> ReadRegistryText(const char* pszKey, const char* pszValue, DWORD nMaxBytes, REGSAM view)
 {
     fw::unique_hkey key;
-    if (!fw::RegistryOk(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, pszKey, 0, KEY_READ, key.put())))
+    if (!fw::RegistryOk(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, pszKey, 0, KEY_READ | view, key.put())))
         return std::nullopt;
     std::vector<char> data(nMaxBytes + 1, '\0');
     DWORD cb = nMaxBytes;

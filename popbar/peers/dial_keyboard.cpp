@@ -1,5 +1,6 @@
 #include "peers/dial_keyboard.h"
 
+#include "errors.h"
 #include "handles.h"
 #include "peers/dial_keyboard_toggle.h"
 #include "protocol/dial_keyboard.h"
@@ -11,11 +12,11 @@
 
 namespace {
 
-// Enough to read a process's module names.
-constexpr DWORD kNameAccess = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
-// The keyboard found by name is also waited for: WaitForInputIdle fails at once (access denied)
-// on a handle that may not be waited on.
-constexpr DWORD kWaitAccess = kNameAccess | SYNCHRONIZE;
+// Enough to read a process's program path, whatever its bitness.
+constexpr DWORD kNameAccess = PROCESS_QUERY_LIMITED_INFORMATION;
+// The keyboard found by name is also waited for: WaitForInputIdle fails at once (access denied) on a
+// handle that may not be waited on or asked about.
+constexpr DWORD kWaitAccess = PROCESS_QUERY_INFORMATION | SYNCHRONIZE;
 constexpr DWORD kMaxProcesses = 1024;
 
 std::optional<std::vector<DWORD>> ListProcesses()
@@ -33,25 +34,26 @@ fw::unique_handle OpenProcess(DWORD nProcessId, DWORD nAccess)
     return fw::unique_handle(::OpenProcess(nAccess, FALSE, nProcessId));
 }
 
-// The base name of the process's first module; empty when it cannot be read.
-std::wstring FirstModuleName(HANDLE hProcess)
+// The base name of the process's program; empty when it cannot be read. The program's path, not the
+// first module's name: a 32-bit Popbar on 64-bit Windows may not read the modules of a 64-bit
+// process, such as the dial keyboard of the Touch Pack's 64-bit package.
+std::wstring ProgramName(HANDLE hProcess)
 {
-    HMODULE hModule = nullptr;
-    DWORD cbNeeded = 0;
-    if (!::EnumProcessModules(hProcess, &hModule, sizeof(hModule), &cbNeeded))
+    wchar_t path[MAX_PATH] = {};
+    DWORD nChars = MAX_PATH;
+    if (!::QueryFullProcessImageNameW(hProcess, 0, path, &nChars))
         return {};
-    wchar_t name[MAX_PATH] = {};
-    const DWORD nChars = ::GetModuleBaseNameW(hProcess, hModule, name, MAX_PATH);
-    return std::wstring(name, nChars);
+    const std::wstring whole(path, nChars);
+    return whole.substr(whole.find_last_of(L'\\') + 1);
 }
 
 bool IsDialKeyboard(DWORD nProcessId)
 {
     const fw::unique_handle process = OpenProcess(nProcessId, kNameAccess);
-    return process && FirstModuleName(process.get()) == kDialKeysName;
+    return process && ProgramName(process.get()) == kDialKeysName;
 }
 
-// The first process whose first module has this name in any letter case; the caller owns it.
+// The first process whose program has this name in any letter case; the caller owns it.
 fw::unique_handle FindProcessByName(const std::wstring& name)
 {
     const auto processes = ListProcesses();
@@ -60,7 +62,7 @@ fw::unique_handle FindProcessByName(const std::wstring& name)
     const std::wstring wanted = LowerCased(name);
     for (DWORD nProcessId : *processes) {
         fw::unique_handle process = OpenProcess(nProcessId, kWaitAccess);
-        if (process && LowerCased(FirstModuleName(process.get())) == wanted)
+        if (process && LowerCased(ProgramName(process.get())) == wanted)
             return process;
     }
     return {};
@@ -72,6 +74,38 @@ std::wstring ProgramFilesFolder()
     if (!::SHGetSpecialFolderPathW(nullptr, folder, CSIDL_PROGRAM_FILES, FALSE))
         return {};
     return folder;
+}
+
+// The machine's own Program Files folder, as Windows records it in its own registry view, when it is
+// not Popbar's: for a 32-bit Popbar on 64-bit Windows. Empty otherwise.
+std::wstring NativeProgramFilesFolder()
+{
+    BOOL bWow64 = FALSE;
+    if (!::IsWow64Process(::GetCurrentProcess(), &bWow64) || !bWow64)
+        return {};
+    fw::unique_hkey key;
+    if (!fw::RegistryOk(::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion", 0,
+                                        KEY_QUERY_VALUE | KEY_WOW64_64KEY, key.put())))
+        return {};
+    wchar_t folder[MAX_PATH] = {};
+    DWORD cb = sizeof(folder); // RegGetValueW terminates the text, or fails when it does not fit
+    if (!fw::RegistryOk(::RegGetValueW(key.get(), nullptr, L"ProgramFilesDir", RRF_RT_REG_SZ, nullptr, folder, &cb)))
+        return {};
+    return folder;
+}
+
+std::vector<std::wstring> ProgramFolders()
+{
+    std::vector<std::wstring> folders{ProgramFilesFolder()};
+    const std::wstring native = NativeProgramFilesFolder();
+    if (!native.empty())
+        folders.push_back(native);
+    return folders;
+}
+
+bool FileExists(const std::wstring& path)
+{
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 INT_PTR OpenProgram(const std::wstring& path)
@@ -87,7 +121,8 @@ void ToggleDialKeyboard()
     DialKeyboardCalls calls;
     calls.listProcesses = ListProcesses;
     calls.isDialKeyboard = IsDialKeyboard;
-    calls.programFolder = ProgramFilesFolder;
+    calls.programFolders = ProgramFolders;
+    calls.fileExists = FileExists;
     calls.open = OpenProgram;
     calls.sleep = [](DWORD nMs) { ::Sleep(nMs); };
     calls.findDialKeyboard = [&] {

@@ -24,6 +24,19 @@ std::optional<DialKeyboardPaths> DialKeyboardPathsUnder(const std::wstring& prog
     return paths;
 }
 
+std::optional<DialKeyboardPaths> ChooseDialKeyboardPaths(const std::vector<std::wstring>& folders,
+                                                         const std::function<bool(const std::wstring&)>& exists)
+{
+    if (folders.empty())
+        return DialKeyboardPathsUnder(L"");
+    for (const std::wstring& folder : folders) {
+        const auto paths = DialKeyboardPathsUnder(folder);
+        if (paths && exists(paths->keyboard))
+            return paths;
+    }
+    return DialKeyboardPathsUnder(folders.front());
+}
+
 std::wstring LowerCased(std::wstring text)
 {
     for (wchar_t& c : text) {
@@ -39,7 +52,7 @@ void RunDialKeyboardToggle(const DialKeyboardCalls& calls)
     if (!processes)
         return;
     const bool bRunning = std::any_of(processes->begin(), processes->end(), calls.isDialKeyboard);
-    const auto paths = DialKeyboardPathsUnder(calls.programFolder());
+    const auto paths = ChooseDialKeyboardPaths(calls.programFolders(), calls.fileExists);
     if (!paths)
         return;
 

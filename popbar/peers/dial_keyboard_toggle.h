@@ -19,16 +19,26 @@ struct DialKeyboardPaths {
 // their terminating null: such a path cannot name a program to start.
 std::optional<DialKeyboardPaths> DialKeyboardPathsUnder(const std::wstring& programFolder);
 
+// The paths under the first of the folders where the keyboard's program exists; when it exists in
+// none, those under the first folder, whose program the shell then does not find; with no folder at
+// all, those under an empty one. Nothing when the first folder's paths would be too long. The folders
+// come in the order they are looked in: the Program Files folder of Popbar's own kind, then, for a
+// 32-bit Popbar on 64-bit Windows, the machine's own one, where the Touch Pack's 64-bit package goes.
+std::optional<DialKeyboardPaths> ChooseDialKeyboardPaths(const std::vector<std::wstring>& folders,
+                                                         const std::function<bool(const std::wstring&)>& exists);
+
 // "A" to "Z" become small letters; every other character stays as it is.
 std::wstring LowerCased(std::wstring text);
 
 struct DialKeyboardCalls {
     // The ids of the running processes; nothing when they cannot be listed.
     std::function<std::optional<std::vector<DWORD>>()> listProcesses;
-    // True when the process's first module is "DialKeys.exe", letter case included.
+    // True when the process's program is "DialKeys.exe", letter case included.
     std::function<bool(DWORD nProcessId)> isDialKeyboard;
-    // The Program Files folder; empty when it cannot be found.
-    std::function<std::wstring()> programFolder;
+    // The Program Files folders to look in, in order (see ChooseDialKeyboardPaths); a folder that
+    // cannot be found is empty.
+    std::function<std::vector<std::wstring>()> programFolders;
+    std::function<bool(const std::wstring& path)> fileExists;
     // Opens a program through the shell; the shell's answer.
     std::function<INT_PTR(const std::wstring& path)> open;
     std::function<void(DWORD nMs)> sleep;

@@ -1,6 +1,7 @@
 #include "answering_run.h"
 
 #include "process.h"
+#include "wait.h"
 #include "window_query.h"
 
 namespace driver {
@@ -12,7 +13,7 @@ AnsweredRun RunAnsweringMessageBoxes(const std::wstring& program, const std::wst
     run.started = child.Start(program, arguments);
     if (!run.started)
         return run;
-    const ULONGLONG deadline = ::GetTickCount64() + nTimeoutMs;
+    const ULONGLONG deadline = ::GetTickCount64() + Deadline(nTimeoutMs);
     while (::GetTickCount64() < deadline) {
         if ((run.exitCode = child.WaitForExit(50)))
             return run;

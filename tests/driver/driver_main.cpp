@@ -5,6 +5,7 @@
 //                                              and wait until the menu shows; prints "menu open"
 //   driver wait-window TITLE                   wait until a top-level window of that title exists
 //   driver wait-menu-ready                     wait for Popbar's start-up to end; prints "menu ready"
+//   driver wait-no-menu                        wait until no Popbar's menu window is left; prints "no menu"
 //   driver wait-menu-open [TIMEOUT_MS]         wait until Popbar's menu shows and has painted (10 s when
 //                                              not given); prints "menu open"
 //   driver wait-menu-keys                      wait until the open menu takes the keyboard (X's keyboard
@@ -95,6 +96,16 @@ int WaitForReadyPopbar()
     return 0;
 }
 
+int WaitForNoPopbar()
+{
+    if (!driver::WaitUntilNoMenu()) {
+        PrintLine(L"a menu window is left");
+        return 1;
+    }
+    PrintLine(L"no menu");
+    return 0;
+}
+
 int WaitForOpenPopbarMenu(DWORD nTimeoutMs)
 {
     const HWND hWndMenu = driver::WaitForOpenMenu(nTimeoutMs);
@@ -178,6 +189,8 @@ int wmain(int argc, wchar_t** argv)
         return WaitForWindow(argv[2]);
     if (argc == 2 && std::wstring(argv[1]) == L"wait-menu-ready")
         return WaitForReadyPopbar();
+    if (argc == 2 && std::wstring(argv[1]) == L"wait-no-menu")
+        return WaitForNoPopbar();
     if ((argc == 2 || argc == 3) && std::wstring(argv[1]) == L"wait-menu-open")
         return WaitForOpenPopbarMenu(argc == 3 ? std::wcstoul(argv[2], nullptr, 10) : 10000);
     if (argc == 2 && std::wstring(argv[1]) == L"wait-menu-keys")
@@ -189,7 +202,7 @@ int wmain(int argc, wchar_t** argv)
     if (argc == 5 && std::wstring(argv[1]) == L"journey")
         return WalkJourney(argv[2], argv[3], argv[4]);
     std::fprintf(stderr, "usage: driver run-answering PROGRAM [ARGUMENTS] | driver open-menu"
-                         " | driver wait-window TITLE | driver wait-menu-ready | driver wait-menu-open [TIMEOUT_MS]"
+                         " | driver wait-window TITLE | driver wait-menu-ready | driver wait-no-menu | driver wait-menu-open [TIMEOUT_MS]"
                          " | driver wait-menu-keys | driver click-menu-button ID | driver wait-hub-command JOURNAL CODE ARG"
                          " | driver journey INI JOURNAL SHOTS\n");
     return 2;

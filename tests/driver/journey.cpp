@@ -2,6 +2,7 @@
 
 #include "dial_keys_journal.h"
 #include "environment.h"
+#include "files.h"
 #include "hub_journal.h"
 #include "key_input.h"
 #include "menu_view.h"
@@ -9,6 +10,7 @@
 #include "pixels.h"
 #include "popbar_menu.h"
 #include "process.h"
+#include "protocol/debug_viewer.h"
 #include "protocol/keyrelay.h"
 #include "protocol/menu.h"
 #include "protocol/screen_hub.h"
@@ -44,7 +46,7 @@ bool EndAll(const wchar_t* pszClass, const wchar_t* pszTitle)
             return true;
         const fw::unique_handle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, WindowProcessId(hWnd)));
         if (process && ::TerminateProcess(process.get(), 255))
-            ::WaitForSingleObject(process.get(), 5000);
+            ::WaitForSingleObject(process.get(), Deadline(5000));
         return false;
     });
 }
@@ -96,8 +98,15 @@ private:
         Begin(L"A freshly imaged laptop in user mode");
         Require(EndLaptopPrograms(), L"a program of the laptop kept running");
         DeleteTree(HKEY_CURRENT_USER, kHubSettingsKeyA);
-        Require(WriteString(HKEY_LOCAL_MACHINE, kSetupStateKey, "ImageState", "IMAGE_STATE_COMPLETE"),
+        // Windows' setup keeps its state in the machine's own registry view.
+        Require(WriteString(HKEY_LOCAL_MACHINE, kSetupStateKey, "ImageState", "IMAGE_STATE_COMPLETE", kNativeRegistryView),
                 L"ImageState could not be set");
+        if (!m_options.debugViewer.empty()) {
+            ::DeleteFileW(m_options.traceFile.c_str());
+            Require(m_viewer.Start(m_options.debugViewer, L"\"" + m_options.traceFile + L"\"") &&
+                        WaitUntil([] { return ::FindWindowW(kViewerClass, kViewerTitle) != nullptr; }, kStepMs),
+                    L"the debug viewer did not start");
+        }
         Require(::CopyFileW(m_options.stagehandIni.c_str(), InstalledPath(L"Stagehand\\stagehand.ini").c_str(), FALSE) != FALSE,
                 L"the setup list could not be put beside Stagehand");
         Done(false);
@@ -154,6 +163,10 @@ private:
         Require(WaitUntil([&] { return ::IsWindowVisible(m_hWndMenu) != FALSE; }, kStepMs), L"the menu did not open");
         Require(WaitUntil([] { return ::FindWindowW(nullptr, kScreenHubTitle) != nullptr; }, kStepMs),
                 L"Screen Hub was not started");
+        if (!m_options.debugViewer.empty())
+            Require(WaitUntil([&] { return ReadWholeFile(m_options.traceFile).find("\nMSG_MENUBTN : Menu SHOW\n") != std::string::npos; },
+                              kStepMs),
+                    L"the debug viewer did not receive the opening's traces");
         Done(true);
     }
 
@@ -250,6 +263,7 @@ private:
     JourneyResult m_result;
     std::wstring m_step;
     HWND m_hWndMenu = nullptr;
+    ChildProcess m_viewer;
 };
 
 } // namespace

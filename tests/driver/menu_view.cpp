@@ -73,7 +73,7 @@ bool SettleMenu(HWND hWndMenu, DWORD nTimeoutMs)
 {
     // A sent message is taken only between two of the menu's own messages.
     DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutW(hWndMenu, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, nTimeoutMs, &result))
+    if (!::SendMessageTimeoutW(hWndMenu, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, Deadline(nTimeoutMs), &result))
         return false;
     // The paints are sent to the menu's thread and done before this returns.
     return ::RedrawWindow(hWndMenu, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN) != FALSE;

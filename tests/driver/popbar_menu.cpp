@@ -8,34 +8,34 @@ namespace driver {
 
 HWND WaitForReadyMenu(DWORD nProcessId, const std::function<void(HWND)>& watch, DWORD nTimeoutMs, DWORD nPollMs)
 {
-    const ULONGLONG deadline = ::GetTickCount64() + nTimeoutMs;
+    const ULONGLONG deadline = ::GetTickCount64() + Deadline(nTimeoutMs);
     auto remaining = [&] {
         const ULONGLONG now = ::GetTickCount64();
         return static_cast<DWORD>(deadline > now ? deadline - now : 0);
     };
     HWND hWndMenu = nullptr;
     // The KeyRelay registration comes late in the menu's initialisation.
-    const bool bRegistered = WaitUntil(
+    const bool bRegistered = WaitUntilTick(
         [&] {
             hWndMenu = FirstTopLevelWindow(nProcessId, kMenuWindowClass);
             if (hWndMenu && watch)
                 watch(hWndMenu);
             return hWndMenu && ::GetPropW(hWndMenu, kKeyRelayOwnerProperty) != nullptr;
         },
-        nTimeoutMs, nPollMs);
+        deadline, nPollMs);
     if (!bRegistered)
         return nullptr;
     // A sent message is answered only from the modal loop, after the dialog manager's show; the
     // queued hide request that follows it is the end of the start-up.
     DWORD_PTR result = 0;
     ::SendMessageTimeoutW(hWndMenu, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, remaining(), &result);
-    const bool bHidden = WaitUntil(
+    const bool bHidden = WaitUntilTick(
         [&] {
             if (watch)
                 watch(hWndMenu);
             return !::IsWindowVisible(hWndMenu);
         },
-        remaining(), nPollMs);
+        deadline, nPollMs);
     if (!bHidden)
         return nullptr;
     return hWndMenu;
@@ -50,7 +50,7 @@ bool OpenMenu(HWND hWndMenu, DWORD nTimeoutMs)
 {
     DWORD_PTR result = 0;
     if (!::SendMessageTimeoutW(hWndMenu, MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED, SMTO_ABORTIFHUNG,
-                               nTimeoutMs, &result))
+                               Deadline(nTimeoutMs), &result))
         return false;
     return WaitUntil([&] { return ::IsWindowVisible(hWndMenu) == TRUE; }, nTimeoutMs);
 }

@@ -1,6 +1,7 @@
 #include "process.h"
 
 #include "files.h"
+#include "wait.h"
 
 #include <vector>
 
@@ -57,7 +58,7 @@ bool ChildProcess::Launch(const wchar_t* pszProgram, const std::wstring& command
 
 std::optional<DWORD> ChildProcess::WaitForExit(DWORD nTimeoutMs)
 {
-    if (!m_process || ::WaitForSingleObject(m_process.get(), nTimeoutMs) != WAIT_OBJECT_0)
+    if (!m_process || ::WaitForSingleObject(m_process.get(), Deadline(nTimeoutMs)) != WAIT_OBJECT_0)
         return std::nullopt;
     DWORD code = 0;
     ::GetExitCodeProcess(m_process.get(), &code);
@@ -73,7 +74,7 @@ void ChildProcess::Terminate()
 {
     if (IsRunning()) {
         ::TerminateProcess(m_process.get(), 255);
-        ::WaitForSingleObject(m_process.get(), 5000);
+        ::WaitForSingleObject(m_process.get(), Deadline(5000));
     }
     m_process.reset();
     m_nId = 0;

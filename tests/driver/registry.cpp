@@ -8,10 +8,10 @@
 
 namespace driver {
 
-std::optional<RegistryValue> ReadValue(HKEY hRoot, const char* pszKey, const char* pszName)
+std::optional<RegistryValue> ReadValue(HKEY hRoot, const char* pszKey, const char* pszName, REGSAM view)
 {
     fw::unique_hkey key;
-    if (::RegOpenKeyExA(hRoot, pszKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(hRoot, pszKey, 0, KEY_READ | view, key.put()) != ERROR_SUCCESS)
         return std::nullopt;
     DWORD type = 0;
     DWORD cb = 0;
@@ -25,9 +25,9 @@ std::optional<RegistryValue> ReadValue(HKEY hRoot, const char* pszKey, const cha
     return value;
 }
 
-std::optional<std::string> ReadString(HKEY hRoot, const char* pszKey, const char* pszName)
+std::optional<std::string> ReadString(HKEY hRoot, const char* pszKey, const char* pszName, REGSAM view)
 {
-    auto value = ReadValue(hRoot, pszKey, pszName);
+    auto value = ReadValue(hRoot, pszKey, pszName, view);
     if (!value || value->type != REG_SZ)
         return std::nullopt;
     std::string text = value->data;
@@ -36,9 +36,9 @@ std::optional<std::string> ReadString(HKEY hRoot, const char* pszKey, const char
     return text;
 }
 
-std::optional<DWORD> ReadDword(HKEY hRoot, const char* pszKey, const char* pszName)
+std::optional<DWORD> ReadDword(HKEY hRoot, const char* pszKey, const char* pszName, REGSAM view)
 {
-    const auto value = ReadValue(hRoot, pszKey, pszName);
+    const auto value = ReadValue(hRoot, pszKey, pszName, view);
     if (!value || value->type != REG_DWORD || value->data.size() != sizeof(DWORD))
         return std::nullopt;
     DWORD number = 0;
@@ -46,62 +46,66 @@ std::optional<DWORD> ReadDword(HKEY hRoot, const char* pszKey, const char* pszNa
     return number;
 }
 
-bool WriteValue(HKEY hRoot, const char* pszKey, const char* pszName, DWORD type, const void* pData, DWORD cb)
+bool WriteValue(HKEY hRoot, const char* pszKey, const char* pszName, DWORD type, const void* pData, DWORD cb,
+                REGSAM view)
 {
     fw::unique_hkey key;
-    if (::RegCreateKeyExA(hRoot, pszKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(hRoot, pszKey, 0, nullptr, 0, KEY_WRITE | view, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
         return false;
     return ::RegSetValueExA(key.get(), pszName, 0, type, static_cast<const BYTE*>(pData), cb) == ERROR_SUCCESS;
 }
 
-bool WriteString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& text)
+bool WriteString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& text, REGSAM view)
 {
-    return WriteValue(hRoot, pszKey, pszName, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    return WriteValue(hRoot, pszKey, pszName, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1), view);
 }
 
-bool WriteDword(HKEY hRoot, const char* pszKey, const char* pszName, DWORD value)
+bool WriteDword(HKEY hRoot, const char* pszKey, const char* pszName, DWORD value, REGSAM view)
 {
-    return WriteValue(hRoot, pszKey, pszName, REG_DWORD, &value, sizeof(value));
+    return WriteValue(hRoot, pszKey, pszName, REG_DWORD, &value, sizeof(value), view);
 }
 
-void DeleteValue(HKEY hRoot, const char* pszKey, const char* pszName)
+void DeleteValue(HKEY hRoot, const char* pszKey, const char* pszName, REGSAM view)
 {
     fw::unique_hkey key;
-    if (::RegOpenKeyExA(hRoot, pszKey, 0, KEY_SET_VALUE, key.put()) == ERROR_SUCCESS)
+    if (::RegOpenKeyExA(hRoot, pszKey, 0, KEY_SET_VALUE | view, key.put()) == ERROR_SUCCESS)
         ::RegDeleteValueA(key.get(), pszName);
 }
 
-void DeleteTree(HKEY hRoot, const char* pszKey)
-{
-    ::RegDeleteTreeA(hRoot, pszKey);
-    ::RegDeleteKeyA(hRoot, pszKey);
-}
-
-bool KeyExists(HKEY hRoot, const char* pszKey)
+void DeleteTree(HKEY hRoot, const char* pszKey, REGSAM view)
 {
     fw::unique_hkey key;
-    return ::RegOpenKeyExA(hRoot, pszKey, 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+    if (::RegOpenKeyExA(hRoot, pszKey, 0, KEY_ALL_ACCESS | view, key.put()) == ERROR_SUCCESS)
+        ::RegDeleteTreeA(key.get(), nullptr);
+    ::RegDeleteKeyExA(hRoot, pszKey, view, 0);
 }
 
-ScopedValue::ScopedValue(HKEY hRoot, const char* pszKey, const char* pszName, const std::optional<std::string>& text)
-    : m_hRoot(hRoot), m_key(pszKey), m_name(pszName), m_bKeyExisted(KeyExists(hRoot, pszKey)),
-      m_saved(ReadValue(hRoot, pszKey, pszName))
+bool KeyExists(HKEY hRoot, const char* pszKey, REGSAM view)
+{
+    fw::unique_hkey key;
+    return ::RegOpenKeyExA(hRoot, pszKey, 0, KEY_READ | view, key.put()) == ERROR_SUCCESS;
+}
+
+ScopedValue::ScopedValue(HKEY hRoot, const char* pszKey, const char* pszName, const std::optional<std::string>& text,
+                         REGSAM view)
+    : m_hRoot(hRoot), m_key(pszKey), m_name(pszName), m_view(view), m_bKeyExisted(KeyExists(hRoot, pszKey, view)),
+      m_saved(ReadValue(hRoot, pszKey, pszName, view))
 {
     if (text)
-        WriteString(hRoot, pszKey, pszName, *text);
+        WriteString(hRoot, pszKey, pszName, *text, view);
     else
-        DeleteValue(hRoot, pszKey, pszName);
+        DeleteValue(hRoot, pszKey, pszName, view);
 }
 
 ScopedValue::~ScopedValue()
 {
     if (!m_bKeyExisted)
-        DeleteTree(m_hRoot, m_key.c_str());
+        DeleteTree(m_hRoot, m_key.c_str(), m_view);
     else if (m_saved)
         WriteValue(m_hRoot, m_key.c_str(), m_name.c_str(), m_saved->type, m_saved->data.data(),
-                   static_cast<DWORD>(m_saved->data.size()));
+                   static_cast<DWORD>(m_saved->data.size()), m_view);
     else
-        DeleteValue(m_hRoot, m_key.c_str(), m_name.c_str());
+        DeleteValue(m_hRoot, m_key.c_str(), m_name.c_str(), m_view);
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #pragma once
-// Reading and arranging registry values for the programs under test, in the same registry view.
+// Reading and arranging registry values for the programs under test, in the registry view they see
+// unless another is named.
 #include "handles.h"
+#include "paths.h"
 
 #include <optional>
 #include <string>
@@ -12,23 +14,28 @@ struct RegistryValue {
     std::string data; // raw bytes
 };
 
-std::optional<RegistryValue> ReadValue(HKEY hRoot, const char* pszKey, const char* pszName);
+std::optional<RegistryValue> ReadValue(HKEY hRoot, const char* pszKey, const char* pszName,
+                                        REGSAM view = ProgramsRegistryView());
 // REG_SZ data without its terminator; nothing when absent or of another type.
-std::optional<std::string> ReadString(HKEY hRoot, const char* pszKey, const char* pszName);
+std::optional<std::string> ReadString(HKEY hRoot, const char* pszKey, const char* pszName,
+                                      REGSAM view = ProgramsRegistryView());
 // A 4-byte REG_DWORD; nothing when absent or of another type or size.
-std::optional<DWORD> ReadDword(HKEY hRoot, const char* pszKey, const char* pszName);
-bool WriteValue(HKEY hRoot, const char* pszKey, const char* pszName, DWORD type, const void* pData, DWORD cb);
-bool WriteString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& text);
-bool WriteDword(HKEY hRoot, const char* pszKey, const char* pszName, DWORD value);
-void DeleteValue(HKEY hRoot, const char* pszKey, const char* pszName);
-void DeleteTree(HKEY hRoot, const char* pszKey);
-bool KeyExists(HKEY hRoot, const char* pszKey);
+std::optional<DWORD> ReadDword(HKEY hRoot, const char* pszKey, const char* pszName, REGSAM view = ProgramsRegistryView());
+bool WriteValue(HKEY hRoot, const char* pszKey, const char* pszName, DWORD type, const void* pData, DWORD cb,
+                REGSAM view = ProgramsRegistryView());
+bool WriteString(HKEY hRoot, const char* pszKey, const char* pszName, const std::string& text,
+                 REGSAM view = ProgramsRegistryView());
+bool WriteDword(HKEY hRoot, const char* pszKey, const char* pszName, DWORD value, REGSAM view = ProgramsRegistryView());
+void DeleteValue(HKEY hRoot, const char* pszKey, const char* pszName, REGSAM view = ProgramsRegistryView());
+void DeleteTree(HKEY hRoot, const char* pszKey, REGSAM view = ProgramsRegistryView());
+bool KeyExists(HKEY hRoot, const char* pszKey, REGSAM view = ProgramsRegistryView());
 
 // Sets (or, with nothing, deletes) one value while it lives; the former value, or its absence,
 // comes back when it ends, and a key that did not exist before is removed again.
 class ScopedValue {
 public:
-    ScopedValue(HKEY hRoot, const char* pszKey, const char* pszName, const std::optional<std::string>& text);
+    ScopedValue(HKEY hRoot, const char* pszKey, const char* pszName, const std::optional<std::string>& text,
+                REGSAM view = ProgramsRegistryView());
     ScopedValue(const ScopedValue&) = delete;
     ScopedValue& operator=(const ScopedValue&) = delete;
     ~ScopedValue();
@@ -37,6 +44,7 @@ private:
     HKEY m_hRoot;
     std::string m_key;
     std::string m_name;
+    REGSAM m_view;
     bool m_bKeyExisted;
     std::optional<RegistryValue> m_saved;
 };

@@ -1,6 +1,8 @@
 // The laptop's day from its first boot, as scripts/demo shows it: the example setup list registers
 // Popbar and sets Screen Hub's first state, log-on starts Popbar from the Run value, and the menu
-// does what a person asks of it by mouse and keyboard, each press reaching Screen Hub exactly once.
+// does what a person asks of it by mouse and keyboard, each press reaching Screen Hub exactly once,
+// while the debug viewer gets its traces. The shipped build's scenarios walk it too, through the
+// 32-bit programs that the package installed.
 #include "hub_journal.h"
 #include "journey.h"
 #include "paths.h"
@@ -36,14 +38,17 @@ std::wstring ImagePath(DWORD nProcessId)
 
 // What the journey changes on the shared desktop comes back when the test ends, however it ends.
 struct LaptopRestored {
+    std::wstring traceFile;
     driver::ScopedValue runValue{HKEY_LOCAL_MACHINE, driver::kRunKey, "Popbar", std::nullopt};
-    driver::ScopedValue imageState{HKEY_LOCAL_MACHINE, driver::kSetupStateKey, "ImageState", std::nullopt};
+    driver::ScopedValue imageState{HKEY_LOCAL_MACHINE, driver::kSetupStateKey, "ImageState", std::nullopt,
+                                   driver::kNativeRegistryView};
     driver::ScopedValue status{HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA, std::nullopt};
     driver::ScopedValue display{HKEY_CURRENT_USER, kHubSettingsKeyA, kDisplayValueA, std::nullopt};
     ~LaptopRestored()
     {
         driver::EndLaptopPrograms();
         ::DeleteFileW(driver::InstalledPath(L"Stagehand\\stagehand.ini").c_str());
+        ::DeleteFileW(traceFile.c_str());
     }
 };
 
@@ -51,11 +56,13 @@ struct LaptopRestored {
 
 TEST(LaptopDay, FromFirstBootTheSetupListLeadsToAMenuThatDoesWhatItIsAskedOnce)
 {
-    const LaptopRestored restored;
     const driver::HubJournal journal;
+    const LaptopRestored restored{journal.Path() + L".trace.txt"};
     driver::JourneyOptions options;
     options.stagehandIni = driver::TestProgramFolder() + L"stagehand.ini";
     options.journal = journal.Path();
+    options.debugViewer = driver::ToolPath(L"DebugView.exe");
+    options.traceFile = restored.traceFile;
 
     const driver::JourneyResult result = driver::RunJourney(options);
 

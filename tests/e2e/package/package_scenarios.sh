@@ -9,7 +9,7 @@
 # C:\Program Files (x86) for the 32-bit programs under WoW64).
 set -euo pipefail
 root=$1 build=$2 packages=$3 windows_program_files=$4
-driver=$build/tests/driver/driver.exe
+DRIVER=$build/tests/driver/driver.exe
 session=$build/package-wine
 work=$(mktemp -d)
 "$root/tests/harness/session" stop "$session"
@@ -21,7 +21,6 @@ trap '"$root/tests/harness/session" stop "$session"; rm -rf "$work"' EXIT
 
 program_files="$WINEPREFIX/drive_c/${windows_program_files#C:\\}"
 corvale="$program_files/CORVALE"
-run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 popbar_path="$windows_program_files\\CORVALE\\Popbar\\Popbar.exe"
 version=$(sed -n 's/^#define CORVALE_VERSION_STR *"\(.*\)"/\1/p' "$root/resources/version.rc.inc")
 # Each package's programs, in WORK/PACKAGE/CORVALE (msiextract puts a 64-bit package's Program Files
@@ -31,38 +30,19 @@ for package in Corvale Corvale-0.0.1; do
     mv "$(find "$work/$package.msi" -type d -name CORVALE)" "$work/$package"
 done
 
-checks=0 failures=0
-expect() { # expect WHAT ACTUAL EXPECTED
-    checks=$((checks + 1))
-    if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: got [$2], expected [$3]"; failures=$((failures + 1)); fi
-}
-wine_out() { "$CORVALE_WINE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
-# msiexec with ARGUMENTS, as a user who reads and answers its message boxes: "box CAPTION|TEXT" lines,
-# then "exit CODE" (3010: done, a restart finishes it; 1603: failed).
-msiexec() { wine_out "$driver" run-answering 'C:\windows\system32\msiexec.exe' "$@" | tr '\n' ' ' | sed 's/ $//'; }
-value_of() { wine_out reg query "$run_key" /v "$1" | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
-# The installed-programs entries of the package: "DisplayName DisplayVersion", one a line.
-entries() {
-    wine_out reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s |
-        awk '/^HKEY/ { name = ""; version = "" }
-             /^ +DisplayName +REG_SZ/ { sub(/^ +DisplayName +REG_SZ +/, ""); name = $0 }
-             /^ +DisplayVersion +REG_SZ/ { sub(/^ +DisplayVersion +REG_SZ +/, ""); version = $0 }
-             name == "Corvale Laptop Programs" && version != "" { print name " " version; name = "" }'
-}
+# shellcheck source=tests/harness/checks.sh
+. "$root/tests/harness/checks.sh"
+# The registry view of the package's programs.
+view=64
+[ "$windows_program_files" = 'C:\Program Files' ] || view=32
+value_of() { run_value "$1" "$view"; }
+entries() { package_entries "$view"; }
 # What lies in the package's folders, and in the companions' (FOLDER...: under Program Files).
 tree() { (cd "$program_files" && find "$@" 2>/dev/null | sort | tr '\n' ' ' | sed 's/ $//'); }
 ours() { tree CORVALE/Popbar CORVALE/Stagehand CORVALE/Bootlist; }
 theirs() { tree "CORVALE/Swift Screen Hub" CORVALE/Tools "Microsoft Touch Pack"; }
 # "same" when the installed programs are byte for byte those of PACKAGE, else the ones that differ.
-files_of() { # PACKAGE
-    local file differ="" n=0
-    while IFS= read -r file; do
-        n=$((n + 1))
-        cmp -s "$work/$1/$file" "$corvale/$file" || differ+="$file "
-    done < <(cd "$work/$1" && find . -type f | sed 's|^\./||' | sort)
-    [ "$n" -gt 0 ] || differ="no programs in $1"
-    echo "${differ:-same}"
-}
+files_of() { files_same "$work/$1" "$corvale"; }
 pending_renames() { wine_out reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations; }
 # Processes of this prefix (other prefixes on the machine run the same programs) whose command line
 # is PATTERN.
@@ -85,7 +65,7 @@ log_on() {
     command=$(value_of Popbar)
     command=${command#\"}
     ("$CORVALE_WINE" "${command%\"}" </dev/null >/dev/null 2>&1 &)
-    wine_out "$driver" wait-menu-ready
+    wine_out "$DRIVER" wait-menu-ready
 }
 # A restart: the programs end, and Windows carries out the file operations left for it.
 restart() {
@@ -97,7 +77,7 @@ restart() {
 
 # The laptop before the package: the maker's companions, and a Run value that is not ours.
 cmake --install "$build" --component companions --prefix "$program_files" >/dev/null
-wine_out reg add "$run_key" /v Tasks /d 'C:\Tasks\tasks.exe' /f >/dev/null
+wine_out reg add "$run_key" /v Tasks /d 'C:\Tasks\tasks.exe' /f "/reg:$view" >/dev/null
 companions=$(theirs)
 
 echo "-- installing version 0.0.1"
@@ -127,7 +107,7 @@ expect "after a restart, all files are the new ones" "$(files_of Corvale)" same
 expect "and nothing else is left beside them" "$(tree CORVALE/Popbar)" \
     "CORVALE/Popbar CORVALE/Popbar/KeyRelay.dll CORVALE/Popbar/Popbar.exe CORVALE/Popbar/resource.dll"
 expect "log-on starts the installed Popbar from the Run value" "$(log_on)" "menu ready"
-expect "and it opens its menu" "$(wine_out "$driver" open-menu)" "menu open"
+expect "and it opens its menu" "$(wine_out "$DRIVER" open-menu)" "menu open"
 
 echo "-- installing version 0.0.1 over $version"
 newer="A newer version of Corvale Laptop Programs is already installed. Remove it before installing this older version."
@@ -160,5 +140,4 @@ expect "no Run value \"Popbar\"" "$(value_of Popbar)" ""
 expect "the other Run value stays" "$(value_of Tasks)" 'C:\Tasks\tasks.exe'
 expect "no entry" "$(entries)" ""
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_summary

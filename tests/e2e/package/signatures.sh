@@ -10,11 +10,8 @@ ca=$build/signing/test-ca.pem
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-checks=0 failures=0
-expect() { # expect WHAT ACTUAL EXPECTED
-    checks=$((checks + 1))
-    if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: got [$2], expected [$3]"; failures=$((failures + 1)); fi
-}
+# shellcheck source=tests/harness/checks.sh
+. "$root/tests/harness/checks.sh"
 # "verified by SUBJECT" when FILE's signature verifies against CA_FILE, else "not verified".
 signature() { # FILE CA_FILE
     local out
@@ -68,5 +65,4 @@ row "the maker's PKCS#12 file with a password" "$work/maker/maker.pfx"         "
 row "the maker's certificate and encrypted key" "$work/maker/codesign.pem"     "$work/maker/encrypted.key"
 expect "no test certificate is made when the maker's is given" "$([ -e "$work/unused" ] && echo made || echo none)" none
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_summary

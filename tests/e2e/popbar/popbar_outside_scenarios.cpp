@@ -100,7 +100,7 @@ protected:
     }
     bool StartViewer(const std::wstring& arguments)
     {
-        return viewer.Start(driver::InstalledPath(L"Tools\\DebugView.exe"), arguments) &&
+        return viewer.Start(driver::ToolPath(L"DebugView.exe"), arguments) &&
                driver::WaitUntil([] { return FindViewer() != nullptr; });
     }
     driver::ChildProcess viewer;

@@ -37,7 +37,7 @@ std::wstring InstalledSkin()
 
 driver::FinishedRun RunSkinSheet(const std::wstring& skin, const std::wstring& sheet)
 {
-    return driver::RunToEnd(driver::InstalledPath(L"Tools\\SkinSheet.exe"), L"\"" + skin + L"\" \"" + sheet + L"\"");
+    return driver::RunToEnd(driver::ToolPath(L"SkinSheet.exe"), L"\"" + skin + L"\" \"" + sheet + L"\"");
 }
 
 bool Exists(const std::wstring& path)
@@ -325,7 +325,7 @@ TEST_F(SkinSheetRun, BadInputEndsWithAMessageAndLeavesNoSheetBehind)
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, std::vector<std::wstring>{L"resource.dll"}) << left.size() << " files";
 
-    const driver::FinishedRun bare = driver::RunToEnd(driver::InstalledPath(L"Tools\\SkinSheet.exe"), L"");
+    const driver::FinishedRun bare = driver::RunToEnd(driver::ToolPath(L"SkinSheet.exe"), L"");
     EXPECT_EQ(bare.exitCode, std::optional<DWORD>(kNoSheet));
     EXPECT_EQ(bare.output.rfind("usage: SkinSheet.exe SKIN.dll SHEET.png", 0), 0u) << bare.output;
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +17,8 @@ struct Machine {
     bool bCanList = true;
     std::vector<DWORD> processes{4, 8, 12};
     DWORD nDialKeysId = 0; // the process that is "DialKeys.exe"; 0 for none
-    std::wstring programFolder = L"C:\\Program Files";
+    std::vector<std::wstring> programFolders{L"C:\\Program Files"};
+    std::vector<std::wstring> files; // every path that exists; none: every keyboard is looked for in vain
     INT_PTR nShellAnswer = 42;
     int nFoundOnTry = 1; // 0: never found by name
     DWORD nIdleAnswer = 0;
@@ -35,7 +38,10 @@ Log Press(const Machine& machine)
         log.push_back(L"ask " + std::to_wstring(nId));
         return nId == machine.nDialKeysId;
     };
-    calls.programFolder = [&] { return machine.programFolder; };
+    calls.programFolders = [&] { return machine.programFolders; };
+    calls.fileExists = [&](const std::wstring& path) {
+        return std::find(machine.files.begin(), machine.files.end(), path) != machine.files.end();
+    };
     calls.open = [&](const std::wstring& path) {
         log.push_back(L"open " + path);
         return machine.nShellAnswer;
@@ -109,12 +115,58 @@ TEST(DialKeyboardToggle, NoProcessListOrNoUsablePathDoesNothing)
 
     machine = Machine{};
     machine.processes.clear();
-    machine.programFolder = L"";
+    machine.programFolders = {L""};
     EXPECT_EQ(Press(machine), (Log{L"open \\Microsoft Touch Pack\\DialKeys\\DialKeys.exe", L"sleep 1000"}))
         << "an unknown folder roots the paths at the current drive";
 
-    machine.programFolder = L"C:\\" + std::wstring(300, L'x');
+    machine.programFolders = {L"C:\\" + std::wstring(300, L'x')};
     EXPECT_EQ(Press(machine), Log{});
+}
+
+// A 32-bit Popbar on 64-bit Windows looks in its own Program Files folder, then in the machine's own,
+// where the Touch Pack's 64-bit package installs.
+TEST(DialKeyboardToggle, TheKeyboardIsTakenFromTheFirstFolderThatHoldsIt)
+{
+    const std::wstring x86 = L"C:\\Program Files (x86)";
+    const std::wstring native = L"C:\\Program Files";
+    const std::wstring tail = L"\\Microsoft Touch Pack\\DialKeys\\";
+    const struct {
+        std::vector<std::wstring> folders;
+        std::vector<std::wstring> files;
+        std::optional<std::wstring> chosen; // the folder of the paths; nothing: no paths
+    } cases[] = {
+        {{x86, native}, {x86 + tail + L"DialKeys.exe"}, x86},
+        {{x86, native}, {native + tail + L"DialKeys.exe"}, native},
+        {{x86, native}, {x86 + tail + L"DialKeys.exe", native + tail + L"DialKeys.exe"}, x86},
+        {{x86, native}, {}, x86}, // in neither: the shell does not find the first
+        {{x86, native}, {x86 + tail + L"showHide.exe", native + tail + L"DialKeys.exe"}, native},
+        {{L"", native}, {native + tail + L"DialKeys.exe"}, native},
+        {{L"C:\\" + std::wstring(300, L'x'), native}, {native + tail + L"DialKeys.exe"}, native},
+        {{L"C:\\" + std::wstring(300, L'x'), native}, {}, std::nullopt},
+        {{native}, {}, native},
+        {{}, {}, L""}, // no folder known: the current drive's root
+    };
+    for (const auto& c : cases) {
+        const auto exists = [&](const std::wstring& path) {
+            return std::find(c.files.begin(), c.files.end(), path) != c.files.end();
+        };
+        const auto paths = ChooseDialKeyboardPaths(c.folders, exists);
+        const std::wstring where = c.folders.empty() ? L"none" : c.folders.front();
+        if (!c.chosen) {
+            EXPECT_FALSE(paths) << where.size();
+            continue;
+        }
+        ASSERT_TRUE(paths) << where.size();
+        EXPECT_EQ(paths->keyboard, *c.chosen + tail + L"DialKeys.exe") << c.files.size();
+        EXPECT_EQ(paths->showHide, *c.chosen + tail + L"showHide.exe") << c.files.size();
+    }
+
+    Machine machine;
+    machine.programFolders = {x86, native};
+    machine.files = {native + tail + L"DialKeys.exe"};
+    machine.nDialKeysId = 12;
+    EXPECT_EQ(Press(machine), (Log{L"ask 4", L"ask 8", L"ask 12", L"find", L"wait 5000", L"open " + native + tail + L"showHide.exe"}))
+        << "the running keyboard of the 64-bit package is shown or hidden by its own program";
 }
 
 TEST(DialKeyboardToggle, PathsFitMaxPathWithTheirNullOrAreNotMade)

@@ -1,0 +1,145 @@
+// What only the shipped 32-bit Popbar on 64-bit Windows meets, in the prefix that tests/shipped/run
+// lays out as a 64-bit laptop (CORVALE_PROGRAMS=x86): the Touch Pack's dial keyboard comes as a 32-bit
+// package under Popbar's own Program Files folder or as a 64-bit one under the machine's, and the key
+// finds, starts, shows and hides either; and nothing of a test build runs inside the shipped Popbar.
+#include "dial_keys_journal.h"
+#include "journey.h"
+#include "key_input.h"
+#include "object_counts.h"
+#include "open_profile.h"
+#include "paths.h"
+#include "popbar_session.h"
+#include "protocol/dial_keyboard.h"
+#include "wait.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using namespace popbar_e2e;
+
+namespace {
+
+// The program a process runs; empty when it cannot be asked.
+std::wstring ProgramOf(DWORD nProcessId)
+{
+    const fw::unique_handle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, nProcessId));
+    wchar_t path[MAX_PATH] = {};
+    DWORD n = MAX_PATH;
+    return process && ::QueryFullProcessImageNameW(process.get(), 0, path, &n) ? std::wstring(path, n) : L"";
+}
+
+// The Touch Pack's folder under one Program Files folder, moved aside while this lives.
+class TouchPackAway {
+public:
+    explicit TouchPackAway(const std::wstring& programFiles)
+        : m_installed(programFiles + L"\\Microsoft Touch Pack"), m_away(m_installed + L" (away)")
+    {
+        m_bMoved = ::MoveFileW(m_installed.c_str(), m_away.c_str()) != FALSE;
+    }
+    TouchPackAway(const TouchPackAway&) = delete;
+    TouchPackAway& operator=(const TouchPackAway&) = delete;
+    ~TouchPackAway()
+    {
+        if (m_bMoved)
+            ::MoveFileW(m_away.c_str(), m_installed.c_str());
+    }
+    bool Moved() const { return m_bMoved; }
+
+private:
+    std::wstring m_installed;
+    std::wstring m_away;
+    bool m_bMoved = false;
+};
+
+// One shipped Popbar for the suite: each start of it costs about a minute where it runs emulated.
+class ShippedPopbar : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(driver::ProgramsRunUnderWow64()) << "the shipped build's scenarios run with CORVALE_PROGRAMS=x86";
+        ASSERT_TRUE(driver::EndLaptopPrograms());
+        // Before Popbar starts, so that Popbar and what it starts write to it.
+        s_journal = std::make_unique<driver::DialKeysJournal>();
+        s_popbar = std::make_unique<PopbarProcess>();
+        ASSERT_TRUE(s_popbar->Start(PopbarWithoutScreenHub()));
+    }
+    static void TearDownTestSuite()
+    {
+        s_popbar.reset();
+        driver::EndDialKeyboards();
+        s_journal.reset();
+    }
+    void SetUp() override { ASSERT_TRUE(s_popbar && s_popbar->Process().IsRunning()); }
+
+    static bool PressDialKey() { return driver::Send(driver::Stroke(driver::ExtendedScanCode(kDialKeyScanCode, false))); }
+
+    static std::unique_ptr<driver::DialKeysJournal> s_journal;
+    static std::unique_ptr<PopbarProcess> s_popbar;
+};
+
+std::unique_ptr<driver::DialKeysJournal> ShippedPopbar::s_journal;
+std::unique_ptr<PopbarProcess> ShippedPopbar::s_popbar;
+
+} // namespace
+
+TEST_F(ShippedPopbar, TheDialKeyFindsTheTouchPackInPopbarsOwnProgramFilesFolderOrInTheMachines)
+{
+    const std::wstring own = driver::ProgramFilesFolder() + L"\\" + kDialKeysProgram;
+    const std::wstring native = driver::NativeProgramFilesFolder() + L"\\" + kDialKeysProgram;
+    ASSERT_NE(own, native);
+    ASSERT_NE(::GetFileAttributesW(own.c_str()), INVALID_FILE_ATTRIBUTES) << "the 32-bit package's keyboard";
+    ASSERT_NE(::GetFileAttributesW(native.c_str()), INVALID_FILE_ATTRIBUTES) << "the 64-bit package's keyboard";
+    const struct {
+        const wchar_t* pszLayout;
+        std::wstring keyboard;
+        bool bOwnAway;
+    } layouts[] = {
+        {L"both packages: Popbar's own folder first", own, false},
+        {L"only the 64-bit package", native, true},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.pszLayout);
+        ASSERT_TRUE(driver::EndDialKeyboards());
+        const size_t nStartsBefore = s_journal->Count(kDialKeysName, L"started");
+        const size_t nHiddenBefore = s_journal->Count(L"showHide.exe", L"hidden");
+        std::unique_ptr<TouchPackAway> away;
+        if (layout.bOwnAway) {
+            away = std::make_unique<TouchPackAway>(driver::ProgramFilesFolder());
+            ASSERT_TRUE(away->Moved());
+        }
+
+        ASSERT_TRUE(PressDialKey());
+        ASSERT_TRUE(driver::WaitUntil([&] { return s_journal->Count(kDialKeysName, L"started") == nStartsBefore + 1; }, 30000));
+        const std::vector<driver::DialKeysStart> starts = s_journal->Starts();
+        const auto started = std::find_if(starts.rbegin(), starts.rend(), [](const driver::DialKeysStart& start) {
+            return start.program == kDialKeysName && start.event == L"started";
+        });
+        ASSERT_NE(started, starts.rend());
+        EXPECT_EQ(ProgramOf(started->processId), layout.keyboard);
+        ASSERT_TRUE(driver::WaitUntil([] {
+            const HWND hWnd = driver::DialKeyboardWindow();
+            return hWnd && ::IsWindowVisible(hWnd);
+        }, 30000));
+
+        // The keyboard runs: its own show-hide program hides it, and no second keyboard starts.
+        ASSERT_TRUE(PressDialKey());
+        EXPECT_TRUE(driver::WaitUntil([&] { return s_journal->Count(L"showHide.exe", L"hidden") == nHiddenBefore + 1; }, 30000));
+        EXPECT_EQ(s_journal->Count(kDialKeysName, L"started"), nStartsBefore + 1);
+    }
+}
+
+// The test build's instrumentation publishes its counts in shared memory named by the process id;
+// the shipped Popbar, opened and hidden, has none of it.
+TEST_F(ShippedPopbar, PublishesNoObjectCountsOrOpeningProfile)
+{
+    ASSERT_TRUE(s_popbar->SendMenuKey());
+    ASSERT_TRUE(driver::WaitUntil([] { return s_popbar->IsMenuVisible(); }));
+    ASSERT_TRUE(::PostMessageW(s_popbar->Menu(), MSG_HIDEMENU, 0, 0));
+    ASSERT_TRUE(driver::WaitUntil([] { return !s_popbar->IsMenuVisible(); }));
+    const DWORD nId = s_popbar->Process().Id();
+    EXPECT_FALSE(fw::ReadObjectCounts(nId).has_value());
+    EXPECT_FALSE(fw::ReadOpenProfile(nId).has_value());
+}
