@@ -17,12 +17,10 @@ DWORD MajorVersion()
     return info.dwMajorVersion;
 }
 
-// Whatever the value's type, its data counts as text up to the first zero. Windows' setup writes it in
-// the machine's own registry view: the 32-bit Stagehand on 64-bit Windows would find no such key in
-// its own view and take every machine for one still in the factory. (32-bit Windows ignores the flag.)
+// Whatever the value's type, its data counts as text up to the first zero.
 std::optional<std::string> ReadImageState()
 {
-    return ReadRegistryText(kSetupStateKey, kImageStateValue, kImageStateBytes, KEY_WOW64_64KEY);
+    return ReadRegistryText(kSetupStateKey, kImageStateValue, kImageStateBytes);
 }
 
 bool FileExists(const char* pszPath)

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <vector>
 
-std::optional<std::string> ReadRegistryText(const char* pszKey, const char* pszValue, DWORD nMaxBytes, REGSAM view)
+std::optional<std::string> ReadRegistryText(const char* pszKey, const char* pszValue, DWORD nMaxBytes)
 {
     fw::unique_hkey key;
-    if (!fw::RegistryOk(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, pszKey, 0, KEY_READ | view, key.put())))
+    if (!fw::RegistryOk(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, pszKey, 0, KEY_READ, key.put())))
         return std::nullopt;
     std::vector<char> data(nMaxBytes + 1, '\0');
     DWORD cb = nMaxBytes;

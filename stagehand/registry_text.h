@@ -7,6 +7,5 @@
 
 // The value under HKEY_LOCAL_MACHINE\pszKey as text: at most nMaxBytes bytes of any type, up to the
 // first zero. Nothing when the key or value cannot be read or is longer. Reading needs no more than
-// KEY_READ, so a process without administrative rights gets it too. The key is looked up in Stagehand's
-// own registry view unless view names another (KEY_WOW64_64KEY, KEY_WOW64_32KEY).
-std::optional<std::string> ReadRegistryText(const char* pszKey, const char* pszValue, DWORD nMaxBytes, REGSAM view = 0);
+// KEY_READ, so a process without administrative rights gets it too.
+std::optional<std::string> ReadRegistryText(const char* pszKey, const char* pszValue, DWORD nMaxBytes);
