@@ -105,4 +105,12 @@ FinishedRun RunToEnd(const std::wstring& program, const std::wstring& arguments,
     return run;
 }
 
+std::wstring ProgramPathOf(DWORD nProcessId)
+{
+    const fw::unique_handle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, nProcessId));
+    wchar_t path[MAX_PATH] = {};
+    DWORD n = MAX_PATH;
+    return process && ::QueryFullProcessImageNameW(process.get(), 0, path, &n) ? std::wstring(path, n) : L"";
+}
+
 } // namespace driver

@@ -47,4 +47,7 @@ struct FinishedRun {
 };
 FinishedRun RunToEnd(const std::wstring& program, const std::wstring& arguments, DWORD nTimeoutMs = 60000);
 
+// The path of the program a running process runs, whatever its bitness; empty when it cannot be asked.
+std::wstring ProgramPathOf(DWORD nProcessId);
+
 } // namespace driver

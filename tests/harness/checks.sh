@@ -52,5 +52,6 @@ instrumented() { # PATH...
     found=$(find "$@" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0 |
         xargs -0 -r grep -l -a -P "$(sed "$utf16" <<<CorvaleObjectCounts)|$(sed "$utf16" <<<CorvaleOpenProfile)" |
         xargs -r -n1 basename | sort | tr '\n' ' ')
-    echo "${found:-none}" | sed 's/ $//'
+    found=${found% }
+    echo "${found:-none}"
 }

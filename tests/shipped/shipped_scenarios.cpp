@@ -9,6 +9,7 @@
 #include "open_profile.h"
 #include "paths.h"
 #include "popbar_session.h"
+#include "process.h"
 #include "protocol/dial_keyboard.h"
 #include "wait.h"
 
@@ -21,15 +22,6 @@
 using namespace popbar_e2e;
 
 namespace {
-
-// The program a process runs; empty when it cannot be asked.
-std::wstring ProgramOf(DWORD nProcessId)
-{
-    const fw::unique_handle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, nProcessId));
-    wchar_t path[MAX_PATH] = {};
-    DWORD n = MAX_PATH;
-    return process && ::QueryFullProcessImageNameW(process.get(), 0, path, &n) ? std::wstring(path, n) : L"";
-}
 
 // The Touch Pack's folder under one Program Files folder, moved aside while this lives.
 class TouchPackAway {
@@ -112,21 +104,21 @@ TEST_F(ShippedPopbar, TheDialKeyFindsTheTouchPackInPopbarsOwnProgramFilesFolderO
         }
 
         ASSERT_TRUE(PressDialKey());
-        ASSERT_TRUE(driver::WaitUntil([&] { return s_journal->Count(kDialKeysName, L"started") == nStartsBefore + 1; }, 30000));
+        ASSERT_TRUE(driver::WaitUntil([&] { return s_journal->Count(kDialKeysName, L"started") == nStartsBefore + 1; }));
         const std::vector<driver::DialKeysStart> starts = s_journal->Starts();
         const auto started = std::find_if(starts.rbegin(), starts.rend(), [](const driver::DialKeysStart& start) {
             return start.program == kDialKeysName && start.event == L"started";
         });
         ASSERT_NE(started, starts.rend());
-        EXPECT_EQ(ProgramOf(started->processId), layout.keyboard);
+        EXPECT_EQ(driver::ProgramPathOf(started->processId), layout.keyboard);
         ASSERT_TRUE(driver::WaitUntil([] {
             const HWND hWnd = driver::DialKeyboardWindow();
             return hWnd && ::IsWindowVisible(hWnd);
-        }, 30000));
+        }));
 
         // The keyboard runs: its own show-hide program hides it, and no second keyboard starts.
         ASSERT_TRUE(PressDialKey());
-        EXPECT_TRUE(driver::WaitUntil([&] { return s_journal->Count(L"showHide.exe", L"hidden") == nHiddenBefore + 1; }, 30000));
+        EXPECT_TRUE(driver::WaitUntil([&] { return s_journal->Count(L"showHide.exe", L"hidden") == nHiddenBefore + 1; }));
         EXPECT_EQ(s_journal->Count(kDialKeysName, L"started"), nStartsBefore + 1);
     }
 }

@@ -6,6 +6,7 @@
 #include "hub_journal.h"
 #include "journey.h"
 #include "paths.h"
+#include "process.h"
 #include "protocol/screen_hub.h"
 #include "registry.h"
 
@@ -25,15 +26,6 @@ std::vector<std::pair<WPARAM, LPARAM>> Commands(const driver::HubJournal& journa
             entry.wParam != HUBCMD_QUERYSTATUS)
             commands.emplace_back(entry.wParam, entry.lParam);
     return commands;
-}
-
-// The image path of a running process; empty when it cannot be asked.
-std::wstring ImagePath(DWORD nProcessId)
-{
-    const fw::unique_handle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, nProcessId));
-    wchar_t path[MAX_PATH] = {};
-    DWORD n = MAX_PATH;
-    return process && ::QueryFullProcessImageNameW(process.get(), 0, path, &n) ? std::wstring(path, n) : L"";
 }
 
 // What the journey changes on the shared desktop comes back when the test ends, however it ends.
@@ -69,7 +61,7 @@ TEST(LaptopDay, FromFirstBootTheSetupListLeadsToAMenuThatDoesWhatItIsAskedOnce)
     EXPECT_TRUE(result.failure.empty()) << std::string(result.failure.begin(), result.failure.end());
     EXPECT_EQ(result.steps.size(), 10u);
     // Log-on parsed the Run value's command line to the installed Popbar.
-    EXPECT_EQ(ImagePath(result.nPopbarId), driver::InstalledPath(L"Popbar\\Popbar.exe"));
+    EXPECT_EQ(driver::ProgramPathOf(result.nPopbarId), driver::InstalledPath(L"Popbar\\Popbar.exe"));
     // Wired LAN off (pressed while the Screen Hub it started was coming up), the display mode, screen
     // off and the desktop click's screen on, brighter by keyboard: nothing twice, nothing more.
     const std::vector<std::pair<WPARAM, LPARAM>> expected = {{HUBCMD_WIRED_LAN, SWITCH_OFF},
