@@ -5,6 +5,7 @@
 // sheet that cannot be written).
 #include "check_report.h"
 #include "gdiplus_handles.h"
+#include "library_search.h"
 #include "pixel_canvas.h"
 #include "sheet_drawing.h"
 #include "sheet_file.h"
@@ -47,6 +48,7 @@ std::string WriteSheet(HMODULE hSkin, const std::wstring& title, const std::wstr
 
 int wmain(int argc, wchar_t** argv)
 {
+    fw::LimitLibrarySearch();
     if (argc != 3) {
         std::fprintf(stderr, "usage: SkinSheet.exe SKIN.dll SHEET.png\n"
                              "  checks the skin library for Popbar's menu and draws the menu from it into SHEET.png\n");

@@ -7,10 +7,23 @@
 // The program's one application object, made before start-up runs.
 static CKestrelMenuApp s_app;
 
+namespace {
+
+// Named in the session's namespace: one Popbar per log-on session, as one menu per desktop.
+constexpr wchar_t kInstanceName[] = L"Local\\CORVALE Popbar KESTREL_MENU";
+
+} // namespace
+
 CKestrelMenuApp::CKestrelMenuApp() : CWinApp(nullptr) {}
 
 BOOL CKestrelMenuApp::InitInstance()
 {
+    // The menu window exists only once a Popbar's start-up is over: two Popbars started within that
+    // time would both pass the window test and stay. Making a named object is atomic: of Popbars
+    // started together, one makes it and the others find it.
+    m_instance.reset(::CreateMutexW(nullptr, FALSE, kInstanceName));
+    if (m_instance && ::GetLastError() == ERROR_ALREADY_EXISTS)
+        return FALSE;
     if (::FindWindowW(kMenuWindowClass, nullptr))
         return FALSE;
 

@@ -2,6 +2,7 @@
 // Popbar's application object: single-instance test, the menu window's class, GDI+ and the menu's run.
 #include "app.h"
 #include "gdiplus_handles.h"
+#include "handles.h"
 
 #include <optional>
 
@@ -13,6 +14,8 @@ public:
     int ExitInstance() override;
 
 private:
+    // Held for the whole run: the first Popbar of the session to make it is the only one.
+    fw::unique_handle m_instance;
     // Started after the single-instance test, ended after the menu dialog and its pictures are gone.
     std::optional<fw::gdiplus_session> m_gdiplus;
 };

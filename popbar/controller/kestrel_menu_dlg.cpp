@@ -39,6 +39,7 @@ const CDialog::MessageMap& CKestrelMenuDlg::GetMessageMap() const
     static const MessageMapEntry entries[] = {
         Message(WM_INITDIALOG, &CKestrelMenuDlg::OnInitDialog),
         Message(g_nKeyRelayMessage, &CKestrelMenuDlg::OnKeyRelay),
+        Message(MSG_DIALTOGGLEDONE, &CKestrelMenuDlg::OnDialToggleDone),
         Message(MSG_MENUBTN, &CKestrelMenuDlg::OnMenuButton),
         Message(MSG_HUBCMD, &CKestrelMenuDlg::OnHubCommand),
         Message(MSG_HIDEMENU, &CKestrelMenuDlg::OnHideMenu),

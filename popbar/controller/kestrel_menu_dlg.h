@@ -18,6 +18,9 @@
 
 #include <memory>
 
+// Posted to the menu window by the dial-keyboard key's toggle when its thread is done.
+constexpr UINT MSG_DIALTOGGLEDONE = WM_APP + 1;
+
 class CKestrelMenuDlg : public CDialog {
 public:
     CKestrelMenuDlg();
@@ -32,6 +35,8 @@ private:
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     // A key event reported by the key-hook library; lParam points at its KBDLLHOOKSTRUCT record.
     LRESULT OnKeyRelay(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    // The dial-keyboard key's toggle, run on a thread of its own, is done.
+    LRESULT OnDialToggleDone(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     LRESULT OnMenuButton(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     LRESULT OnHubCommand(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     LRESULT OnHideMenu(WPARAM wParam, LPARAM lParam, BOOL& bHandled);

@@ -6,12 +6,15 @@
 #include "keyhook/key_record.h"
 #include "peers/dial_keyboard.h"
 #include "protocol/menu.h"
+#include "trace/debug_trace.h"
 
 #include <commctrl.h>
 
 LRESULT CKestrelMenuDlg::OnKeyRelay(WPARAM, LPARAM lParam, BOOL&)
 {
-    // Reports that arrive while one is handled (the status query lets sent messages in) are dropped.
+    // Reports that arrive while one is handled (the status query lets sent messages in) are dropped;
+    // so is a dial-keyboard key while its last toggle still runs on its own thread, while the menu key
+    // opens or hides the menu at once.
     if (m_bInKeyEvent)
         return 1;
     const std::optional<KBDLLHOOKSTRUCT> key = ReadKeyRecord(lParam);
@@ -24,13 +27,20 @@ LRESULT CKestrelMenuDlg::OnKeyRelay(WPARAM, LPARAM lParam, BOOL&)
         ::SendMessageW(m_hWndMenu, MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED);
         break;
     case KeyReportAction::DialKeyboardKey:
-        ToggleDialKeyboard();
+        DebugTrace(StartDialKeyboardToggle(m_hWndMenu, MSG_DIALTOGGLEDONE) ? L"\nDial key : toggle"
+                                                                           : L"\nDial key : dropped, a toggle runs");
         break;
     case KeyReportAction::None:
         break;
     }
     m_bInKeyEvent = false;
     return 1;
+}
+
+LRESULT CKestrelMenuDlg::OnDialToggleDone(WPARAM, LPARAM, BOOL&)
+{
+    DebugTrace(L"\nDial key : toggle done");
+    return 0;
 }
 
 BOOL CKestrelMenuDlg::PreTranslateMessage(MSG* pMsg)

@@ -6,9 +6,14 @@
 #include "protocol/dial_keyboard.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <psapi.h>
 #include <shlobj.h>
 #include <shellapi.h>
+
+#include <atomic>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -17,16 +22,9 @@ constexpr DWORD kNameAccess = PROCESS_QUERY_LIMITED_INFORMATION;
 // The keyboard found by name is also waited for: WaitForInputIdle fails at once (access denied) on a
 // handle that may not be waited on or asked about.
 constexpr DWORD kWaitAccess = PROCESS_QUERY_INFORMATION | SYNCHRONIZE;
-constexpr DWORD kMaxProcesses = 1024;
-
 std::optional<std::vector<DWORD>> ListProcesses()
 {
-    std::vector<DWORD> ids(kMaxProcesses);
-    DWORD cb = 0;
-    if (!::EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &cb))
-        return std::nullopt;
-    ids.resize(cb / sizeof(DWORD));
-    return ids;
+    return ListAllProcesses([](DWORD* pIds, DWORD cb, DWORD* pcbFilled) { return ::EnumProcesses(pIds, cb, pcbFilled) != FALSE; });
 }
 
 fw::unique_handle OpenProcess(DWORD nProcessId, DWORD nAccess)
@@ -113,8 +111,26 @@ INT_PTR OpenProgram(const std::wstring& path)
     return reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, L".", SW_SHOWNORMAL));
 }
 
-} // namespace
+// Set while a toggle runs; the toggle's thread clears it when done.
+std::atomic<bool> s_bToggling{false};
 
+// The shell may hand a start to extensions that need COM on the calling thread.
+class CComApartment {
+public:
+    CComApartment() : m_hr(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    CComApartment(const CComApartment&) = delete;
+    CComApartment& operator=(const CComApartment&) = delete;
+    ~CComApartment()
+    {
+        if (SUCCEEDED(m_hr))
+            ::CoUninitialize();
+    }
+
+private:
+    HRESULT m_hr;
+};
+
+// Starts the dial keyboard, or has it shown or hidden; blocks the calling thread while it waits.
 void ToggleDialKeyboard()
 {
     fw::unique_handle keyboard;
@@ -131,4 +147,27 @@ void ToggleDialKeyboard()
     };
     calls.waitForInputIdle = [&](DWORD nTimeoutMs) { return ::WaitForInputIdle(keyboard.get(), nTimeoutMs); };
     RunDialKeyboardToggle(calls);
+}
+
+} // namespace
+
+bool StartDialKeyboardToggle(HWND hWndDone, UINT nDoneMessage)
+{
+    if (s_bToggling.exchange(true))
+        return false;
+    try {
+        // Detached: it holds nothing of the menu's, and the process may end while it waits.
+        std::thread([hWndDone, nDoneMessage] {
+            {
+                const CComApartment com;
+                ToggleDialKeyboard();
+            }
+            s_bToggling = false;
+            ::PostMessageW(hWndDone, nDoneMessage, 0, 0);
+        }).detach();
+    } catch (const std::system_error&) {
+        s_bToggling = false;
+        return false;
+    }
+    return true;
 }

@@ -1,6 +1,11 @@
 #pragma once
 // The dial-keyboard key's toggle on this machine's processes, Program Files folder and shell.
 
-// Starts the dial keyboard, or has it shown or hidden; blocks the calling thread while it waits
-// (up to 1000 ms after a start, up to 10.5 s when the keyboard runs).
-void ToggleDialKeyboard();
+#include <windows.h>
+
+// Starts one press's toggle on a thread of its own and returns at once: the toggle pauses up to
+// 1000 ms after a start and waits up to 10.5 s for a running keyboard, and meanwhile the menu goes on
+// painting and answering, and the outside-click hook, which runs on the menu's thread, on passing the
+// mouse on. When the toggle is done, nDoneMessage is posted to hWndDone. A press while a toggle still
+// runs is dropped; false then.
+bool StartDialKeyboardToggle(HWND hWndDone, UINT nDoneMessage);

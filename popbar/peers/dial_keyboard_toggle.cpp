@@ -13,6 +13,9 @@ constexpr DWORD kStartPauseMs = 1000;
 constexpr int kLookupTries = 12;
 constexpr DWORD kLookupPauseMs = 500;
 constexpr DWORD kReadyWaitMs = 5000;
+// The design's list length, and a bound far beyond any machine's processes (64 MB of ids).
+constexpr size_t kFirstProcessListLength = 1024;
+constexpr size_t kLongestProcessList = size_t{1} << 24;
 
 } // namespace
 
@@ -35,6 +38,22 @@ std::optional<DialKeyboardPaths> ChooseDialKeyboardPaths(const std::vector<std::
             return paths;
     }
     return DialKeyboardPathsUnder(folders.front());
+}
+
+std::optional<std::vector<DWORD>> ListAllProcesses(const EnumerateProcesses& enumerate)
+{
+    std::vector<DWORD> ids(kFirstProcessListLength);
+    for (;;) {
+        const DWORD cbList = static_cast<DWORD>(ids.size() * sizeof(DWORD));
+        DWORD cbFilled = 0;
+        if (!enumerate(ids.data(), cbList, &cbFilled))
+            return std::nullopt;
+        if (cbFilled < cbList || ids.size() >= kLongestProcessList) {
+            ids.resize(std::min<DWORD>(cbFilled, cbList) / sizeof(DWORD));
+            return ids;
+        }
+        ids.resize(ids.size() * 2);
+    }
 }
 
 std::wstring LowerCased(std::wstring text)

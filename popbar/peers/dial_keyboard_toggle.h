@@ -27,6 +27,14 @@ std::optional<DialKeyboardPaths> DialKeyboardPathsUnder(const std::wstring& prog
 std::optional<DialKeyboardPaths> ChooseDialKeyboardPaths(const std::vector<std::wstring>& folders,
                                                          const std::function<bool(const std::wstring&)>& exists);
 
+// Asks the platform for the running processes' ids (EnumProcesses: a list of cb bytes in, the bytes
+// filled out); false when it cannot list them.
+using EnumerateProcesses = std::function<bool(DWORD* pIds, DWORD cb, DWORD* pcbFilled)>;
+// Every running process's id, however many there are: a list the platform fills to the last byte may
+// have been cut short, so it is asked again with a list twice as long until room is left over.
+// Nothing when the platform cannot list them.
+std::optional<std::vector<DWORD>> ListAllProcesses(const EnumerateProcesses& enumerate);
+
 // "A" to "Z" become small letters; every other character stays as it is.
 std::wstring LowerCased(std::wstring text);
 

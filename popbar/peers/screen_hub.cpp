@@ -1,6 +1,7 @@
 #include "peers/screen_hub.h"
 
 #include "peers/screen_hub_path.h"
+#include "program_path.h"
 #include "protocol/screen_hub.h"
 #include "registry.h"
 
@@ -13,19 +14,6 @@ HWND g_hWndScreenHub = nullptr;
 namespace {
 
 constexpr UINT kStatusTimeoutMs = 3000;
-
-std::wstring OwnPath()
-{
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 } // namespace
 
@@ -64,7 +52,7 @@ bool EnsureScreenHubRunning()
 {
     if (::FindWindowW(nullptr, kScreenHubTitle))
         return true;
-    const auto path = ScreenHubPathFrom(OwnPath());
+    const auto path = ScreenHubPathFrom(fw::OwnProgramPath());
     if (!path)
         return false;
     const auto result = reinterpret_cast<INT_PTR>(

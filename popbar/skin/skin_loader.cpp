@@ -1,13 +1,41 @@
 #include "skin/skin_loader.h"
 
+#include "program_path.h"
+
 #include <cstring>
+
+std::optional<std::wstring> FindSkinLibrary(const std::wstring& name, const std::vector<std::wstring>& folders,
+                                            const std::function<bool(const std::wstring& path)>& exists)
+{
+    for (const std::wstring& folder : folders) {
+        if (folder.empty())
+            continue;
+        const std::wstring path = folder + L"\\" + name;
+        if (exists(path))
+            return path;
+    }
+    return std::nullopt;
+}
 
 fw::unique_hmodule LoadResourceLibrary(HINSTANCE hInstance)
 {
     wchar_t szName[MAX_PATH] = {};
     if (::LoadStringW(hInstance, kSkinLibraryNameId, szName, MAX_PATH) == 0)
         return {};
-    return fw::unique_hmodule(::LoadLibraryW(szName));
+    // The library is looked for here rather than by the loader: a data file's search takes in the
+    // current folder under Wine whatever the program asked (Wine notes).
+    wchar_t szSystem[MAX_PATH] = {};
+    const UINT nSystem = ::GetSystemDirectoryW(szSystem, MAX_PATH);
+    const std::wstring system = nSystem > 0 && nSystem < MAX_PATH ? szSystem : L"";
+    const auto path = FindSkinLibrary(szName, {fw::OwnProgramFolder(), system}, [](const std::wstring& candidate) {
+        const DWORD attributes = ::GetFileAttributesW(candidate.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    });
+    if (!path)
+        return {};
+    // Loaded as a library, a planted or altered skin would run its own start-up code inside Popbar at
+    // every log-on; as a data file nothing of it runs, and its resources read as before.
+    return fw::unique_hmodule(::LoadLibraryExW(path->c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE));
 }
 
 namespace {

@@ -5,11 +5,23 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
 // Popbar's string that names the skin library ("resource.dll").
 constexpr UINT kSkinLibraryNameId = 106;
 
-// Loads the skin library named by string 106 of hInstance's string table through the system's
-// library search order; empty when the string or the library is missing.
+// The skin library's file: the name in the first of the folders that holds it; nothing when none does.
+std::optional<std::wstring> FindSkinLibrary(const std::wstring& name, const std::vector<std::wstring>& folders,
+                                            const std::function<bool(const std::wstring& path)>& exists);
+
+// Loads the skin library named by string 106 of hInstance's string table, as an image-resource data
+// file: its pictures are read, its code never runs. It is looked for where the system's search for a
+// library looks first and only an administrator may write, Popbar's own folder and then the system
+// folder, never in the current folder or along the PATH. Empty when the string or the library is
+// missing or is no library.
 fw::unique_hmodule LoadResourceLibrary(HINSTANCE hInstance);
 
 // Decodes the resource nID of type pszType in hModule into a new GDI+ bitmap. GDI+ may read the

@@ -1,8 +1,8 @@
 #include "journey.h"
 
 #include "dial_keys_journal.h"
+#include "debug_viewer.h"
 #include "environment.h"
-#include "files.h"
 #include "hub_journal.h"
 #include "key_input.h"
 #include "menu_view.h"
@@ -10,7 +10,6 @@
 #include "pixels.h"
 #include "popbar_menu.h"
 #include "process.h"
-#include "protocol/debug_viewer.h"
 #include "protocol/keyrelay.h"
 #include "protocol/menu.h"
 #include "protocol/screen_hub.h"
@@ -20,6 +19,7 @@
 #include "x_input.h"
 
 #include <cstdio>
+#include <memory>
 
 namespace driver {
 
@@ -101,11 +101,9 @@ private:
         // Windows' setup keeps its state in the machine's own registry view.
         Require(WriteString(HKEY_LOCAL_MACHINE, kSetupStateKey, "ImageState", "IMAGE_STATE_COMPLETE", kNativeRegistryView),
                 L"ImageState could not be set");
-        if (!m_options.debugViewer.empty()) {
-            ::DeleteFileW(m_options.traceFile.c_str());
-            Require(m_viewer.Start(m_options.debugViewer, L"\"" + m_options.traceFile + L"\"") &&
-                        WaitUntil([] { return ::FindWindowW(kViewerClass, kViewerTitle) != nullptr; }, kStepMs),
-                    L"the debug viewer did not start");
+        if (m_options.bWatchTraces) {
+            m_viewer = std::make_unique<DebugViewerRun>();
+            Require(m_viewer->Started(), L"the debug viewer did not start");
         }
         Require(::CopyFileW(m_options.stagehandIni.c_str(), InstalledPath(L"Stagehand\\stagehand.ini").c_str(), FALSE) != FALSE,
                 L"the setup list could not be put beside Stagehand");
@@ -163,10 +161,8 @@ private:
         Require(WaitUntil([&] { return ::IsWindowVisible(m_hWndMenu) != FALSE; }, kStepMs), L"the menu did not open");
         Require(WaitUntil([] { return ::FindWindowW(nullptr, kScreenHubTitle) != nullptr; }, kStepMs),
                 L"Screen Hub was not started");
-        if (!m_options.debugViewer.empty())
-            Require(WaitUntil([&] { return ReadWholeFile(m_options.traceFile).find("\nMSG_MENUBTN : Menu SHOW\n") != std::string::npos; },
-                              kStepMs),
-                    L"the debug viewer did not receive the opening's traces");
+        if (m_viewer)
+            Require(m_viewer->WaitFor("\nMSG_MENUBTN : Menu SHOW\n", 1, kStepMs), L"the debug viewer did not receive the opening's traces");
         Done(true);
     }
 
@@ -263,7 +259,7 @@ private:
     JourneyResult m_result;
     std::wstring m_step;
     HWND m_hWndMenu = nullptr;
-    ChildProcess m_viewer;
+    std::unique_ptr<DebugViewerRun> m_viewer;
 };
 
 } // namespace

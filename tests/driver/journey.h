@@ -29,10 +29,8 @@ struct JourneyOptions {
     std::wstring journal;
     // Screenshots go here as step-NN.png after each visible step (GDI+ must be running); empty: none.
     std::wstring shotFolder;
-    // A debug viewer to start before log-on, and the file it writes Popbar's traces to, which must show
-    // the menu key's opening; empty: no viewer.
-    std::wstring debugViewer;
-    std::wstring traceFile;
+    // The debug viewer runs from before log-on, and must receive the menu key's opening.
+    bool bWatchTraces = false;
     std::function<void(const JourneyStep&)> onStep;
 };
 

@@ -2,6 +2,7 @@
 // lays out as a 64-bit laptop (CORVALE_PROGRAMS=x86): the Touch Pack's dial keyboard comes as a 32-bit
 // package under Popbar's own Program Files folder or as a 64-bit one under the machine's, and the key
 // finds, starts, shows and hides either; and nothing of a test build runs inside the shipped Popbar.
+#include "debug_viewer.h"
 #include "dial_keys_journal.h"
 #include "journey.h"
 #include "key_input.h"
@@ -55,6 +56,8 @@ protected:
         ASSERT_TRUE(driver::EndLaptopPrograms());
         // Before Popbar starts, so that Popbar and what it starts write to it.
         s_journal = std::make_unique<driver::DialKeysJournal>();
+        s_viewer = std::make_unique<driver::DebugViewerRun>();
+        ASSERT_TRUE(s_viewer->Started());
         s_popbar = std::make_unique<PopbarProcess>();
         ASSERT_TRUE(s_popbar->Start(PopbarWithoutScreenHub()));
     }
@@ -62,17 +65,28 @@ protected:
     {
         s_popbar.reset();
         driver::EndDialKeyboards();
+        s_viewer.reset();
         s_journal.reset();
     }
     void SetUp() override { ASSERT_TRUE(s_popbar && s_popbar->Process().IsRunning()); }
 
-    static bool PressDialKey() { return driver::Send(driver::Stroke(driver::ExtendedScanCode(kDialKeyScanCode, false))); }
+    // One press of the dial key, and its toggle done (Popbar's trace says so): a press while the last
+    // toggle runs would be dropped.
+    static bool PressDialKey()
+    {
+        const size_t nDone = s_viewer->Count(kToggleDone);
+        return driver::Send(driver::Stroke(driver::ExtendedScanCode(kDialKeyScanCode, false))) &&
+               s_viewer->WaitFor(kToggleDone, nDone + 1);
+    }
 
+    static constexpr char kToggleDone[] = "\nDial key : toggle done";
     static std::unique_ptr<driver::DialKeysJournal> s_journal;
+    static std::unique_ptr<driver::DebugViewerRun> s_viewer;
     static std::unique_ptr<PopbarProcess> s_popbar;
 };
 
 std::unique_ptr<driver::DialKeysJournal> ShippedPopbar::s_journal;
+std::unique_ptr<driver::DebugViewerRun> ShippedPopbar::s_viewer;
 std::unique_ptr<PopbarProcess> ShippedPopbar::s_popbar;
 
 } // namespace

@@ -30,7 +30,6 @@ std::vector<std::pair<WPARAM, LPARAM>> Commands(const driver::HubJournal& journa
 
 // What the journey changes on the shared desktop comes back when the test ends, however it ends.
 struct LaptopRestored {
-    std::wstring traceFile;
     driver::ScopedValue runValue{HKEY_LOCAL_MACHINE, driver::kRunKey, "Popbar", std::nullopt};
     driver::ScopedValue imageState{HKEY_LOCAL_MACHINE, driver::kSetupStateKey, "ImageState", std::nullopt,
                                    driver::kNativeRegistryView};
@@ -40,7 +39,6 @@ struct LaptopRestored {
     {
         driver::EndLaptopPrograms();
         ::DeleteFileW(driver::InstalledPath(L"Stagehand\\stagehand.ini").c_str());
-        ::DeleteFileW(traceFile.c_str());
     }
 };
 
@@ -49,12 +47,11 @@ struct LaptopRestored {
 TEST(LaptopDay, FromFirstBootTheSetupListLeadsToAMenuThatDoesWhatItIsAskedOnce)
 {
     const driver::HubJournal journal;
-    const LaptopRestored restored{journal.Path() + L".trace.txt"};
+    const LaptopRestored restored;
     driver::JourneyOptions options;
     options.stagehandIni = driver::TestProgramFolder() + L"stagehand.ini";
     options.journal = journal.Path();
-    options.debugViewer = driver::ToolPath(L"DebugView.exe");
-    options.traceFile = restored.traceFile;
+    options.bWatchTraces = true;
 
     const driver::JourneyResult result = driver::RunJourney(options);
 

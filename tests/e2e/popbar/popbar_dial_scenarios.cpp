@@ -1,7 +1,10 @@
 // The dial-keyboard key through KeyRelay, with the menu hidden or open: it starts our stand-in of the
-// Touch Pack's dial keyboard when none runs and has showHide.exe show or hide it when one does, and
-// key reports that come meanwhile wait until the toggle is done.
+// Touch Pack's dial keyboard when none runs and has showHide.exe show or hide it when one does. The
+// toggle pauses and waits on a thread of its own: meanwhile the menu answers, paints and takes the
+// menu key and the outside click at once.
+#include "debug_viewer.h"
 #include "dial_keys_journal.h"
+#include "hub_fixture.h"
 #include "key_input.h"
 #include "popbar_session.h"
 #include "process.h"
@@ -13,9 +16,16 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <optional>
+
 using namespace popbar_e2e;
 
 namespace {
+
+const std::string kToggleDone = "\nDial key : toggle done";
 
 class PopbarDialKey : public testing::Test {
 protected:
@@ -44,8 +54,12 @@ protected:
         });
     }
 
+    // Each press's toggle is done (Popbar's trace says so): a press while it runs would be dropped.
+    bool TogglesDone(size_t nCount) const { return viewer.WaitFor(kToggleDone, nCount, 20000); }
+
     // Before Popbar starts, so that Popbar and what it starts write to it.
     driver::DialKeysJournal journal;
+    driver::DebugViewerRun viewer;
     PopbarProcess popbar;
 };
 
@@ -74,6 +88,7 @@ TEST_F(PopbarDialKey, StartsTheKeyboardThenShowsAndHidesItWithTheMenuHiddenOrOpe
     ASSERT_TRUE(journal.WaitFor(L"DialKeys.exe", L"started"));
     ASSERT_TRUE(KeyboardShows(true));
     EXPECT_FALSE(popbar.IsMenuVisible());
+    ASSERT_TRUE(TogglesDone(1));
 
     // With the menu open, the stand-in key typed through X: the menu stays open beside the keyboard.
     ASSERT_TRUE(MenuKeyShowsTheMenu());
@@ -81,6 +96,7 @@ TEST_F(PopbarDialKey, StartsTheKeyboardThenShowsAndHidesItWithTheMenuHiddenOrOpe
     EXPECT_TRUE(journal.WaitFor(L"showHide.exe", L"hidden"));
     EXPECT_TRUE(KeyboardShows(false));
     EXPECT_TRUE(popbar.IsMenuVisible());
+    ASSERT_TRUE(TogglesDone(2));
 
     ASSERT_TRUE(::PostMessageW(popbar.Menu(), MSG_HIDEMENU, 0, 0));
     ASSERT_TRUE(PressKey(kDialKeyScanCode));
@@ -128,6 +144,7 @@ TEST_F(PopbarDialKey, AKeyboardStillStartingIsWaitedForUpToFiveSecondsThenShownO
     ASSERT_TRUE(PressKey(kDialKeyScanCode));
     EXPECT_TRUE(journal.WaitFor(L"showHide.exe", L"hidden", 20000));
     EXPECT_EQ(journal.Count(L"showHide.exe", L"no keyboard"), 0u) << "ran before the keyboard was ready";
+    ASSERT_TRUE(TogglesDone(1));
     starting.Terminate();
 
     // Busy for longer than the toggle waits: the show-hide program runs after five seconds, finding
@@ -139,4 +156,95 @@ TEST_F(PopbarDialKey, AKeyboardStillStartingIsWaitedForUpToFiveSecondsThenShownO
     EXPECT_TRUE(journal.WaitFor(L"showHide.exe", L"no keyboard", 30000));
     EXPECT_TRUE(MenuKeyShowsTheMenu());
     EXPECT_EQ(journal.Count(L"DialKeys.exe", L"started"), 2u) << "Popbar started none";
+}
+
+namespace {
+
+// With Screen Hub beside Popbar, whose journal shows the menu's commands; the dial keyboard's journal
+// is named before Popbar starts.
+class PopbarDialToggleWaits : public PopbarWithScreenHub {
+protected:
+    void SetUp() override
+    {
+        PopbarWithScreenHub::SetUp();
+        ASSERT_TRUE(driver::EndDialKeyboards());
+    }
+    void TearDown() override
+    {
+        PopbarWithScreenHub::TearDown();
+        keyboard.Terminate();
+        EXPECT_TRUE(driver::EndDialKeyboards());
+    }
+    static bool PressKey(DWORD nScanCode) { return driver::Send(driver::Stroke(driver::ExtendedScanCode(nScanCode, false))); }
+    driver::DialKeysJournal dialJournal;
+    driver::DebugViewerRun viewer;
+    driver::ChildProcess keyboard;
+};
+
+// The longest of the posted round trips (the resolution pair disabled and enabled again by Screen
+// Hub's code 24, seen from here as the buttons' state) until the toggle ends; nothing when one of them
+// took longer than nLimitMs.
+std::optional<DWORD> LongestRoundTrip(HWND hWndMenu, const std::function<bool()>& ended, DWORD nLimitMs, int& nRounds)
+{
+    const HWND hButton = ::GetDlgItem(hWndMenu, ID_RES_NORMAL);
+    DWORD nLongest = 0;
+    for (bool bEnable = false; !ended(); bEnable = !bEnable, ++nRounds) {
+        const ULONGLONG posted = ::GetTickCount64();
+        ::PostMessageW(hWndMenu, MSG_HUBCMD, HUBCMD_AVAILABILITY, bEnable ? AVAILABLE : 2);
+        if (!driver::WaitUntil([&] { return (::IsWindowEnabled(hButton) != FALSE) == bEnable; }, nLimitMs, 1))
+            return std::nullopt;
+        nLongest = std::max(nLongest, static_cast<DWORD>(::GetTickCount64() - posted));
+    }
+    return nLongest;
+}
+
+} // namespace
+
+// A keyboard that takes a minute to become ready: the toggle waits five seconds for it before it runs
+// the show-hide program, as it always did, but on its own thread. Throughout, posted messages are
+// handled and painted at once, the outside click becomes command 104, and the menu key reaches Screen
+// Hub and hides the menu; a second dial key meanwhile is dropped. After the wait the outside-click hook
+// still works.
+TEST_F(PopbarDialToggleWaits, TheMenuAnswersAtOnceWhileTheToggleWaitsForTheKeyboard)
+{
+    ASSERT_TRUE(keyboard.Start(driver::InstalledDialKeys(), L"--busy 60000"));
+    ASSERT_TRUE(dialJournal.WaitFor(L"DialKeys.exe", L"started"));
+    Start(L"--status 0x1");
+    OpenMenu();
+    ASSERT_TRUE(Press(ID_SCREEN_OFF));
+    ASSERT_TRUE(Received(HUBCMD_SCREEN, SWITCH_OFF));
+
+    ASSERT_TRUE(PressKey(kDialKeyScanCode));
+    const ULONGLONG toggleStarted = ::GetTickCount64();
+    const auto ended = [&] { return dialJournal.Count(L"showHide.exe", L"no keyboard") > 0; };
+    ASSERT_TRUE(PressKey(kDialKeyScanCode));
+    EXPECT_TRUE(viewer.WaitFor("\nDial key : dropped, a toggle runs")) << viewer.Traces();
+    int nRounds = 0;
+    const std::optional<DWORD> longest = LongestRoundTrip(popbar.Menu(), [&] {
+        return ended() || ::GetTickCount64() - toggleStarted > 1000;
+    }, 100, nRounds);
+    EXPECT_TRUE(longest) << "a posted message waited more than 100 ms for the menu";
+    ASSERT_TRUE(driver::ClickAt({400, 500}));
+    EXPECT_TRUE(Received(HUBCMD_SCREEN, SWITCH_ON)) << "the outside click became command 104";
+    ASSERT_TRUE(PressKey(kMenuKeyScanCode));
+    EXPECT_TRUE(journal.WaitFor(driver::HubEntry(driver::HubDirection::In, MSG_MENUKEYAGAIN, 0, 0), 5000).has_value());
+    EXPECT_TRUE(driver::WaitUntil([&] { return !popbar.IsMenuVisible(); })) << "the menu key hid the menu";
+    EXPECT_FALSE(ended()) << "the toggle ended before the click and the menu key were tried";
+    const std::optional<DWORD> longestAfter = LongestRoundTrip(popbar.Menu(), ended, 100, nRounds);
+    EXPECT_TRUE(longestAfter) << "a posted message waited more than 100 ms for the menu";
+    const ULONGLONG toggleTook = ::GetTickCount64() - toggleStarted;
+    std::printf("%d posted round trips during the toggle's %llu ms, the longest %lu ms\n", nRounds, toggleTook,
+                static_cast<unsigned long>(std::max(longest.value_or(0), longestAfter.value_or(0))));
+    EXPECT_GE(toggleTook, 5000u) << "the toggle waited its five seconds for the keyboard";
+    EXPECT_EQ(dialJournal.Count(L"DialKeys.exe", L"started"), 1u);
+    EXPECT_EQ(dialJournal.Count(L"showHide.exe", L"no keyboard"), 1u) << "the second dial key was dropped";
+    EXPECT_TRUE(viewer.WaitFor(kToggleDone));
+
+    // After the wait: armed again, the next click anywhere is command 104 again.
+    OpenMenu();
+    ASSERT_TRUE(Press(ID_SCREEN_OFF));
+    ASSERT_TRUE(driver::WaitUntil([&] { return CountReceived(HUBCMD_SCREEN) == 3; }));
+    ASSERT_TRUE(driver::ClickAt({400, 500}));
+    EXPECT_TRUE(driver::WaitUntil([&] { return CountReceived(HUBCMD_SCREEN) == 4; }));
+    EXPECT_EQ(journal.Count(driver::HubEntry(driver::HubDirection::In, MSG_HUBCMD, HUBCMD_SCREEN, SWITCH_ON)), 2u);
 }

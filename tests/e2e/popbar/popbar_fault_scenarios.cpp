@@ -1,12 +1,15 @@
 // Faults a laptop meets: a skin library with broken pictures, KeyRelay.dll missing or not the
 // library it should be, and Screen Hub killed in the middle of a status query or hung for good.
 // Each is bounded: Popbar shows what it can, answers, and ends or runs on as the design says.
+#include "environment.h"
+#include "handles.h"
 #include "hub_fixture.h"
 #include "menu_rows.h"
 #include "paths.h"
 #include "pe_imports.h"
 #include "wait.h"
 #include "window_query.h"
+#include "x_input.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +75,41 @@ TEST(BrokenSkin, EveryBrokenPictureLeavesTheMenuToShowWhatItCanAndPopbarRunning)
             << "painted and answering; " << row.fault;
         EXPECT_TRUE(popbar.Process().IsRunning()) << row.fault;
     }
+}
+
+// The skin library is read as data: a skin whose start-up code leaves a mark when it runs (the file
+// that CORVALE_SKIN_MARK names), loaded as a library here, gives Popbar its whole menu and leaves none.
+TEST(SkinLibrary, ASkinsOwnCodeNeverRunsInsidePopbar)
+{
+    SetStatusWord(nullptr);
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring mark = std::wstring(temp) + L"corvale-skin-code-ran";
+    const driver::ScopedEnvironmentVariable named(L"CORVALE_SKIN_MARK", mark);
+    const auto marked = [&] { return ::GetFileAttributesW(mark.c_str()) != INVALID_FILE_ATTRIBUTES; };
+    const std::wstring skin = driver::TestProgramFolder() + L"skin-runs-code\\resource.dll";
+    ::DeleteFileW(mark.c_str());
+    {
+        const fw::unique_hmodule loaded(::LoadLibraryW(skin.c_str()));
+        ASSERT_TRUE(loaded);
+        ASSERT_TRUE(marked()) << "the skin's code leaves its mark when it runs";
+    }
+    ASSERT_TRUE(::DeleteFileW(mark.c_str()));
+
+    const std::wstring program = PopbarCopy(L"runs-code", {L"Popbar.exe", L"KeyRelay.dll"}, L"runs-code");
+    ASSERT_FALSE(program.empty());
+    // Away from the top-right corner where the menu opens: no button may show its hover face.
+    ASSERT_TRUE(driver::MovePointer({10, 700}));
+    PopbarProcess popbar;
+    ASSERT_TRUE(popbar.Start(program));
+    EXPECT_TRUE(HasNoMessageBox(popbar.Process().Id()));
+    ASSERT_TRUE(popbar.SendMenuKey());
+    EXPECT_TRUE(popbar.IsMenuVisible());
+    const RECT rc = popbar.MenuRect();
+    EXPECT_EQ(rc.right - rc.left, kMenuSize.cx) << "the background came from the skin";
+    EXPECT_EQ(rc.bottom - rc.top, kMenuSize.cy);
+    EXPECT_TRUE(RowShows(rc, kScreenRow, true, false)) << "the buttons' pictures came from the skin";
+    EXPECT_FALSE(marked()) << "the skin's code ran inside Popbar";
 }
 
 // The loader binds KeyRelay.dll before Popbar runs a line. Windows refuses to start Popbar without

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <cstdlib>
 #include <optional>
 
@@ -167,4 +169,22 @@ TEST_F(BrokenInstall, MissingSkinLibraryIsReportedAndPopbarEndsWhateverScreenHub
         EXPECT_TRUE(popbar.WaitForExit(5000)) << "a menu without its skin must not run on; status " << status;
         EXPECT_TRUE(driver::TopLevelWindows(popbar.Id(), kMenuWindowClass).empty());
     }
+}
+
+// A library of the skin's name in the current folder is never taken for the missing one: run-time
+// libraries come from the system folder and the program's own.
+TEST_F(BrokenInstall, ASkinInTheCurrentFolderIsNotLoaded)
+{
+    const std::wstring current = L"C:\\popbar-nores\\current";
+    ::SHCreateDirectoryExW(nullptr, current.c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileW(driver::InstalledPath(L"Popbar\\resource.dll").c_str(), (current + L"\\resource.dll").c_str(), FALSE));
+    const DWORD status = 1;
+    SetStatusWord(&status);
+    driver::ChildProcess popbar;
+    ASSERT_TRUE(popbar.Start(std::wstring(kFolder) + L"\\Popbar.exe", L"", current));
+    const driver::MessageBoxInfo box = driver::WaitForMessageBox(popbar.Id());
+    ASSERT_TRUE(box.hWnd) << "Popbar found a skin";
+    EXPECT_EQ(box.text, L"Can not load the resource.");
+    EXPECT_TRUE(driver::PressOk(box.hWnd));
+    EXPECT_TRUE(popbar.WaitForExit(5000));
 }

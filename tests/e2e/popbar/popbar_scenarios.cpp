@@ -5,11 +5,14 @@
 #include "popbar_session.h"
 
 #include "paths.h"
+#include "popbar_menu.h"
 #include "wait.h"
 #include "window_query.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 #include <utility>
@@ -109,6 +112,26 @@ TEST_F(PopbarMenu, SecondInstanceEndsAtOnceWithoutAWindow)
     ASSERT_TRUE(code) << "the second Popbar kept running";
     EXPECT_EQ(driver::TopLevelWindows(0, kMenuWindowClass).size(), 1u);
     EXPECT_TRUE(popbar.Process().IsRunning());
+}
+
+// Started together, as the Run value and a double click at log-on may start it, before any of them
+// has made its menu window: exactly one stays, and its menu opens.
+TEST(PopbarStart, FiveStartedTogetherLeaveOnePopbarWhoseMenuOpens)
+{
+    ASSERT_TRUE(driver::WaitUntilNoMenu());
+    SetStatusWord(nullptr);
+    std::array<driver::ChildProcess, 5> popbars;
+    for (driver::ChildProcess& popbar : popbars)
+        ASSERT_TRUE(popbar.Start(PopbarPath()));
+    const auto running = [&] {
+        return std::count_if(popbars.begin(), popbars.end(), [](const driver::ChildProcess& popbar) { return popbar.IsRunning(); });
+    };
+    EXPECT_TRUE(driver::WaitUntil([&] { return running() == 1; })) << running() << " Popbars run";
+    const HWND hWndMenu = driver::WaitForReadyMenu();
+    ASSERT_TRUE(hWndMenu);
+    EXPECT_EQ(driver::TopLevelWindows(0, kMenuWindowClass).size(), 1u);
+    EXPECT_TRUE(driver::OpenMenu(hWndMenu));
+    EXPECT_EQ(running(), 1);
 }
 
 TEST_F(PopbarMenu, MenuKeyOpensTopMostAtTheTopRightWithTheButtonGrid)

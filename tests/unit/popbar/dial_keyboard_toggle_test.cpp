@@ -24,15 +24,29 @@ struct Machine {
     DWORD nIdleAnswer = 0;
 };
 
+// The platform's listing of these processes: it fills the list it is given and says how many bytes it
+// filled, never more than it got; each call is counted.
+EnumerateProcesses Listing(const std::vector<DWORD>& running, int& nCalls)
+{
+    return [&running, &nCalls](DWORD* pIds, DWORD cb, DWORD* pcbFilled) {
+        ++nCalls;
+        const size_t nFilled = std::min<size_t>(running.size(), cb / sizeof(DWORD));
+        std::copy_n(running.begin(), nFilled, pIds);
+        *pcbFilled = static_cast<DWORD>(nFilled * sizeof(DWORD));
+        return true;
+    };
+}
+
 Log Press(const Machine& machine)
 {
     Log log;
     int nTries = 0;
     DialKeyboardCalls calls;
+    int nListings = 0;
     calls.listProcesses = [&]() -> std::optional<std::vector<DWORD>> {
         if (!machine.bCanList)
             return std::nullopt;
-        return machine.processes;
+        return ListAllProcesses(Listing(machine.processes, nListings));
     };
     calls.isDialKeyboard = [&](DWORD nId) {
         log.push_back(L"ask " + std::to_wstring(nId));
@@ -167,6 +181,32 @@ TEST(DialKeyboardToggle, TheKeyboardIsTakenFromTheFirstFolderThatHoldsIt)
     machine.nDialKeysId = 12;
     EXPECT_EQ(Press(machine), (Log{L"ask 4", L"ask 8", L"ask 12", L"find", L"wait 5000", L"open " + native + tail + L"showHide.exe"}))
         << "the running keyboard of the 64-bit package is shown or hidden by its own program";
+}
+
+TEST(DialKeyboardToggle, EveryProcessIsListedAndAKeyboardStartedLastIsFound)
+{
+    for (const size_t nRunning : {size_t{0}, size_t{1023}, size_t{1024}, size_t{1025}, size_t{5000}}) {
+        std::vector<DWORD> running(nRunning);
+        for (size_t i = 0; i < nRunning; ++i)
+            running[i] = static_cast<DWORD>(4 * (i + 1));
+        int nCalls = 0;
+        const auto processes = ListAllProcesses(Listing(running, nCalls));
+        ASSERT_TRUE(processes) << nRunning;
+        EXPECT_EQ(*processes, running) << nRunning;
+        EXPECT_EQ(nCalls, nRunning < 1024 ? 1 : nRunning < 2048 ? 2 : 4) << nRunning;
+    }
+    EXPECT_FALSE(ListAllProcesses([](DWORD*, DWORD, DWORD*) { return false; }));
+
+    // 5000 processes with the keyboard the last of them: it is found and shown or hidden.
+    Machine machine;
+    machine.processes.resize(5000);
+    for (size_t i = 0; i < machine.processes.size(); ++i)
+        machine.processes[i] = static_cast<DWORD>(4 * (i + 1));
+    machine.nDialKeysId = machine.processes.back();
+    const Log log = Press(machine);
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log[log.size() - 4], L"ask 20000");
+    EXPECT_EQ(Log(log.end() - 3, log.end()), (Log{L"find", L"wait 5000", kShowHide}));
 }
 
 TEST(DialKeyboardToggle, PathsFitMaxPathWithTheirNullOrAreNotMade)

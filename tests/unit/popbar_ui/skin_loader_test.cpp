@@ -1,9 +1,12 @@
 // Loading the skin library and decoding its PNG resources, against the built resource.dll.
+#include "menu/menu_layout.h"
 #include "skin/skin_loader.h"
 #include "test_skin_ids.h"
 #include "ui_fixture.h"
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -25,13 +28,40 @@ fw::gdiplus_ptr<Gdiplus::Image> Untouched()
     return fw::make_gdiplus<Gdiplus::Bitmap>(1, 1, PixelFormat32bppARGB);
 }
 
+// The library beside this test program, named by its string 106, its pictures read as data.
 TEST(SkinLibrary, LoadsTheLibraryNamedByString106AndGivesNothingWithoutIt)
 {
     const fw::unique_hmodule skin = LoadResourceLibrary(::GetModuleHandleW(nullptr));
     ASSERT_TRUE(skin);
-    EXPECT_EQ(skin.get(), ::GetModuleHandleW(L"resource.dll"));
+    fw::gdiplus_ptr<Gdiplus::Image> pBackground;
+    EXPECT_TRUE(LoadPngResource(pBackground, kBackgroundImage, L"PNG", skin.get()));
     ASSERT_NE(Skin(), nullptr);
     EXPECT_FALSE(LoadResourceLibrary(Skin())) << "the skin itself has no string 106";
+}
+
+// Popbar's own folder first, then the system folder; the current folder and the PATH never.
+TEST(SkinLibrary, IsLookedForInTheProgramsFolderThenTheSystemFolder)
+{
+    const std::wstring own = L"C:\\Program Files\\CORVALE\\Popbar";
+    const std::wstring system = L"C:\\windows\\system32";
+    const struct {
+        std::vector<std::wstring> folders;
+        std::vector<std::wstring> files;
+        std::optional<std::wstring> found;
+    } cases[] = {
+        {{own, system}, {own + L"\\resource.dll"}, own + L"\\resource.dll"},
+        {{own, system}, {system + L"\\resource.dll"}, system + L"\\resource.dll"},
+        {{own, system}, {system + L"\\resource.dll", own + L"\\resource.dll"}, own + L"\\resource.dll"},
+        {{own, system}, {L"C:\\current\\resource.dll", own + L"\\other.dll"}, std::nullopt},
+        {{L"", system}, {L"\\resource.dll", system + L"\\resource.dll"}, system + L"\\resource.dll"},
+        {{}, {L"\\resource.dll"}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto exists = [&](const std::wstring& path) {
+            return std::find(c.files.begin(), c.files.end(), path) != c.files.end();
+        };
+        EXPECT_EQ(FindSkinLibrary(L"resource.dll", c.folders, exists), c.found) << c.files.size();
+    }
 }
 
 TEST(PngResource, BackgroundDecodesAtItsRealSize)

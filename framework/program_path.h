@@ -1,0 +1,12 @@
+#pragma once
+// The running program's own file, however long its path.
+#include <string>
+
+namespace fw {
+
+// The full path of the running program's file.
+std::wstring OwnProgramPath();
+// Its folder, without a closing backslash.
+std::wstring OwnProgramFolder();
+
+} // namespace fw
