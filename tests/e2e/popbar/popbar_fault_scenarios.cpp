@@ -6,7 +6,7 @@
 #include "hub_fixture.h"
 #include "menu_rows.h"
 #include "paths.h"
-#include "pe_imports.h"
+#include "pe_file.h"
 #include "wait.h"
 #include "window_query.h"
 #include "x_input.h"
