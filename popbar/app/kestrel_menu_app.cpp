@@ -35,6 +35,7 @@ BOOL CKestrelMenuApp::InitInstance()
     wc.lpszClassName = kMenuWindowClass;
     RegisterClassOnce(wc);
 
+    m_com.emplace();
     m_gdiplus.emplace();
 
     CKestrelMenuDlg dlg;
@@ -47,5 +48,6 @@ BOOL CKestrelMenuApp::InitInstance()
 int CKestrelMenuApp::ExitInstance()
 {
     m_gdiplus.reset();
+    m_com.reset();
     return CWinApp::ExitInstance();
 }

@@ -1,5 +1,6 @@
 #include "controller/kestrel_menu_dlg.h"
 
+#include "accessible_window.h"
 #include "controller/auto_hide_timer.h"
 #include "controller/init_steps.h"
 #include "controller/menu_placement.h"
@@ -54,6 +55,7 @@ const CDialog::MessageMap& CKestrelMenuDlg::GetMessageMap() const
         Message(WM_PAINT, &CKestrelMenuDlg::OnPaint),
         Message(WM_QUERYDRAGICON, &CKestrelMenuDlg::OnQueryDragIcon),
         Message(WM_ERASEBKGND, &CKestrelMenuDlg::OnEraseBkgnd),
+        Message(WM_GETOBJECT, &CKestrelMenuDlg::OnGetObject),
     };
     static const MessageMap map = MapOf(entries);
     return map;
@@ -164,4 +166,18 @@ SIZE CKestrelMenuDlg::MenuSize() const
     if (!m_pBackground)
         return m_sizeTemplate;
     return {static_cast<LONG>(m_pBackground->GetWidth()), static_cast<LONG>(m_pBackground->GetHeight())};
+}
+
+LRESULT CKestrelMenuDlg::OnGetObject(WPARAM wParam, LPARAM lParam, BOOL& bHandled)
+{
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT) {
+        bHandled = FALSE;
+        return 0;
+    }
+    return fw::AnswerGetObject(m_hWndMenu, wParam, lParam, [hWndMenu = m_hWndMenu]() -> std::optional<fw::AccessibleDescription> {
+        if (!::IsWindow(hWndMenu))
+            return std::nullopt;
+        const AccessibleFacts facts = MenuFacts(::IsWindowVisible(hWndMenu) != FALSE);
+        return fw::AccessibleDescription{AccessibleName(::GetModuleHandleW(nullptr), facts), facts.nRole, facts.nState};
+    });
 }

@@ -54,6 +54,8 @@ private:
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
+    // The menu window's own accessible object, for screen readers.
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
 
     // The initialisation after the steps that can fail; false when the menu could not be placed.
     bool FinishInitialisation();

@@ -52,10 +52,16 @@ BOOL CKestrelMenuDlg::PreTranslateMessage(MSG* pMsg)
             Walk(PressHighlighted);
             return TRUE;
         }
-        if (pMsg->wParam == VK_UP)
+        // Consumed: the dialog manager would move the keyboard focus to a button of its own choosing,
+        // and screen readers would name that one instead of the highlighted one.
+        if (pMsg->wParam == VK_UP) {
             Walk(HighlightPrevious);
-        else if (pMsg->wParam == VK_DOWN)
+            return TRUE;
+        }
+        if (pMsg->wParam == VK_DOWN) {
             Walk(HighlightNext);
+            return TRUE;
+        }
         break;
     case WM_KEYUP:
         if (pMsg->wParam == VK_RETURN)

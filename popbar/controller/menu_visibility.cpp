@@ -2,6 +2,7 @@
 // auto-hide timer, suspend and MSG_HIDEMENU hide it, a display change moves it.
 #include "controller/kestrel_menu_dlg.h"
 
+#include "accessible_window.h"
 #include "controller/auto_hide_timer.h"
 #include "controller/menu_placement.h"
 #include "keyhook/outside_click_hook.h"
@@ -74,6 +75,7 @@ void CKestrelMenuDlg::OnMenuKey()
     DebugTrace(L"\nMenu Pos : left - %d, top - %d, right - %d, bottom - %d", place.x, place.y, size.cx, size.cy);
     ::SetWindowPos(m_hWndMenu, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
     fw::MarkOpenStep(fw::OpenStep::Shown);
+    fw::NotifyAccessibleEvent(EVENT_SYSTEM_MENUPOPUPSTART, m_hWndMenu);
     ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
     ::UpdateWindow(m_hWndMenu);
 
@@ -105,7 +107,10 @@ LRESULT CKestrelMenuDlg::OnHubCommand(WPARAM wParam, LPARAM lParam, BOOL& bHandl
 
 LRESULT CKestrelMenuDlg::OnHideMenu(WPARAM, LPARAM, BOOL&)
 {
+    const bool bWasVisible = IsMenuVisible();
     ::ShowWindow(m_hWndMenu, SW_HIDE);
+    if (bWasVisible)
+        fw::NotifyAccessibleEvent(EVENT_SYSTEM_MENUPOPUPEND, m_hWndMenu);
     return 1;
 }
 
@@ -163,8 +168,11 @@ LRESULT CKestrelMenuDlg::OnTimer(WPARAM wParam, LPARAM, BOOL& bHandled)
 
 void CKestrelMenuDlg::HideMenu()
 {
+    const bool bWasVisible = IsMenuVisible();
     ::ShowWindow(m_hWndMenu, SW_HIDE);
     ::UpdateWindow(m_hWndMenu);
+    if (bWasVisible)
+        fw::NotifyAccessibleEvent(EVENT_SYSTEM_MENUPOPUPEND, m_hWndMenu);
 }
 
 bool CKestrelMenuDlg::IsMenuVisible() const

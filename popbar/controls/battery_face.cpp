@@ -14,6 +14,13 @@ BatteryLevel DecodeBatteryLevel(DWORD dwStatus, const BatteryLevel& previous)
     return level;
 }
 
+int ShownPercent(const BatteryLevel& level)
+{
+    if (level.bNoLevel)
+        return -1;
+    return level.bFull ? 100 : level.nTens * 10 + level.nOnes;
+}
+
 namespace {
 
 // Halves round down, also for faces narrower than their glyphs.

@@ -16,6 +16,9 @@ struct BatteryLevel {
 // flag changes, the digits keep what the last known level set.
 BatteryLevel DecodeBatteryLevel(DWORD dwStatus, const BatteryLevel& previous);
 
+// The percentage the level's digits show; -1 for no level.
+int ShownPercent(const BatteryLevel& level);
+
 // Glyph indices: 0-9 the digits, 10 the percent sign.
 constexpr int kGlyphCount = 11;
 constexpr int kPercentGlyph = 10;

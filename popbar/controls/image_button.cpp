@@ -1,5 +1,6 @@
 #include "controls/image_button.h"
 
+#include "accessible_window.h"
 #include "handles.h"
 #include "open_profile.h"
 #include "protocol/menu.h"
@@ -108,6 +109,7 @@ void CImageButton::Show(int nCmdShow)
 {
     m_bOn = m_bEnabled = nCmdShow != 0;
     ::ShowWindow(m_hWnd, nCmdShow);
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 void CImageButton::Enable(BOOL bEnable)
@@ -115,6 +117,7 @@ void CImageButton::Enable(BOOL bEnable)
     m_bOn = m_bEnabled = bEnable;
     ::EnableWindow(m_hWnd, bEnable);
     Invalidate(TRUE);
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 void CImageButton::SetOn(BOOL bOn)
@@ -124,12 +127,39 @@ void CImageButton::SetOn(BOOL bOn)
         return;
     m_bOn = bOn;
     Invalidate(TRUE);
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 void CImageButton::SetState(int nState)
 {
+    const int nPrevious = m_nState;
     m_nState = nState;
     Invalidate(FALSE);
+    if (nState == nPrevious)
+        return;
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
+    // The highlight, the mouse's or the keyboard walk's, came to this button: screen readers follow it
+    // as the focus.
+    if (nPrevious == STATE_NORMAL)
+        NotifyAccessible(EVENT_OBJECT_FOCUS);
+}
+
+ButtonView CImageButton::View() const
+{
+    ButtonView view;
+    view.nID = m_nID;
+    view.nName = m_nAccessibleName;
+    view.bVisible = IsVisible();
+    view.bEnabled = m_bEnabled != FALSE;
+    view.bOn = m_bOn != FALSE;
+    view.nState = m_nState;
+    view.nLevel = ShownLevel();
+    return view;
+}
+
+void CImageButton::NotifyAccessible(DWORD nEvent) const
+{
+    fw::NotifyAccessibleEvent(nEvent, m_hWnd);
 }
 
 void CImageButton::Invalidate(BOOL bErase) const
@@ -226,6 +256,16 @@ LRESULT CImageButton::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_MOUSELEAVE:
         SetState(STATE_NORMAL);
         return 0;
+    case WM_GETOBJECT:
+        // Described afresh at each question, by the button while its window lives; the strings are
+        // the program's own.
+        return fw::AnswerGetObject(m_hWnd, wParam, lParam, [hWnd = m_hWnd]() -> std::optional<fw::AccessibleDescription> {
+            const CImageButton* pButton = FromHandle(hWnd);
+            if (!pButton)
+                return std::nullopt;
+            const AccessibleFacts facts = ButtonFacts(pButton->View());
+            return fw::AccessibleDescription{AccessibleName(::GetModuleHandleW(nullptr), facts), facts.nRole, facts.nState};
+        });
     default:
         return ::DefWindowProcW(m_hWnd, uMsg, wParam, lParam);
     }

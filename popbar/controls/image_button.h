@@ -3,6 +3,7 @@
 // follows the mouse and posts WM_COMMAND with its id to its parent when clicked.
 #include "controls/button_face.h"
 #include "gdiplus_handles.h"
+#include "menu/accessible_facts.h"
 
 #include <windows.h>
 
@@ -40,6 +41,10 @@ public:
     void SetState(int nState);
 
     UINT ID() const { return m_nID; }
+    // The string of Popbar's table that names the button to a screen reader (accessible_names.h).
+    void SetAccessibleName(UINT nName) { m_nAccessibleName = nName; }
+    // What the menu shows of the button, as a screen reader is told it.
+    ButtonView View() const;
     HWND Window() const { return m_hWnd; }
     // The lit normal picture's size, 0 x 0 without it: the size the layout gives the button.
     SIZE ImageSize() const { return {m_nImageWidth, m_nImageHeight}; }
@@ -51,6 +56,10 @@ public:
     static CImageButton* FromHandle(HWND hWnd);
 
 protected:
+    // The number the button shows, which its name says too; -1 for none.
+    virtual int ShownLevel() const { return -1; }
+    // Tells screen readers that the button's state (or, with EVENT_OBJECT_NAMECHANGE, its name) changed.
+    void NotifyAccessible(DWORD nEvent) const;
     // The picture of a face slot; null when it failed to load.
     const Gdiplus::Image* Face(FaceSlot slot) const;
     // Draws an image stretched to the rectangle; nothing for a missing image.
@@ -73,6 +82,7 @@ private:
     int m_nImageWidth = 0;
     int m_nImageHeight = 0;
     HWND m_hWndParent = nullptr;
+    UINT m_nAccessibleName = 0;
     fw::gdiplus_ptr<Gdiplus::Image> m_pImgOnNormal;
     fw::gdiplus_ptr<Gdiplus::Image> m_pImgOnPressed;
     fw::gdiplus_ptr<Gdiplus::Image> m_pImgOnHover;

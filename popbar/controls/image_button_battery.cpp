@@ -10,12 +10,21 @@ void CImageButtonBattery::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOn
 
 void CImageButtonBattery::SetLevel(DWORD dwStatus)
 {
+    const int nShown = ShownLevel();
     const BatteryLevel level =
         DecodeBatteryLevel(dwStatus, BatteryLevel{m_nOnes, m_nTens, m_bFull != FALSE, m_bNoLevel != FALSE});
     m_nOnes = level.nOnes;
     m_nTens = level.nTens;
     m_bFull = level.bFull;
     m_bNoLevel = level.bNoLevel;
+    // Its name says the level.
+    if (ShownLevel() != nShown)
+        NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
+}
+
+int CImageButtonBattery::ShownLevel() const
+{
+    return ShownPercent(BatteryLevel{m_nOnes, m_nTens, m_bFull != FALSE, m_bNoLevel != FALSE});
 }
 
 void CImageButtonBattery::Paint(HDC hdc) const

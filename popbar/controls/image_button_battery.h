@@ -18,6 +18,9 @@ public:
     // The lit face for the mouse state with the level's digits over it, or the no-level face alone.
     void Paint(HDC hdc) const override;
 
+protected:
+    int ShownLevel() const override;
+
 private:
     fw::gdiplus_ptr<Gdiplus::Image> m_pGlyph[kGlyphCount];
     int m_nOnes = 0;

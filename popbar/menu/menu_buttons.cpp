@@ -41,6 +41,8 @@ bool CreateButtons(MenuButtons& buttons, HMODULE hResource)
     } catch (const std::bad_alloc&) {
         return false;
     }
+    for (int nSlot = 0; nSlot < kButtonCount; ++nSlot)
+        buttons[nSlot]->SetAccessibleName(kButtonTable[nSlot].nName);
     for (int nSlot : kLoadOrder)
         LoadSlotImages(*buttons[nSlot], kButtonTable[nSlot], hResource);
     return true;

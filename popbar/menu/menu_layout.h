@@ -23,6 +23,7 @@ struct ButtonSlot {
     WORD images[6]; // lit normal, pressed, hover, then the unlit picture(s); unused entries 0
     WORD nFirstGlyph; // battery only
     bool bShown; // visible when its window is created
+    UINT nName; // the string a screen reader names it by (accessible_names.h)
 };
 
 // Slot order is visual order: row by row, left before right. Slots 0-3 are the four faces of the

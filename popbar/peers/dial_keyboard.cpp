@@ -1,12 +1,12 @@
 #include "peers/dial_keyboard.h"
 
+#include "com_apartment.h"
 #include "errors.h"
 #include "handles.h"
 #include "peers/dial_keyboard_toggle.h"
 #include "protocol/dial_keyboard.h"
 
 #include <windows.h>
-#include <objbase.h>
 #include <psapi.h>
 #include <shlobj.h>
 #include <shellapi.h>
@@ -114,22 +114,6 @@ INT_PTR OpenProgram(const std::wstring& path)
 // Set while a toggle runs; the toggle's thread clears it when done.
 std::atomic<bool> s_bToggling{false};
 
-// The shell may hand a start to extensions that need COM on the calling thread.
-class CComApartment {
-public:
-    CComApartment() : m_hr(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    CComApartment(const CComApartment&) = delete;
-    CComApartment& operator=(const CComApartment&) = delete;
-    ~CComApartment()
-    {
-        if (SUCCEEDED(m_hr))
-            ::CoUninitialize();
-    }
-
-private:
-    HRESULT m_hr;
-};
-
 // Starts the dial keyboard, or has it shown or hidden; blocks the calling thread while it waits.
 void ToggleDialKeyboard()
 {
@@ -159,7 +143,8 @@ bool StartDialKeyboardToggle(HWND hWndDone, UINT nDoneMessage)
         // Detached: it holds nothing of the menu's, and the process may end while it waits.
         std::thread([hWndDone, nDoneMessage] {
             {
-                const CComApartment com;
+                // The shell may hand a start to extensions that need COM on the calling thread.
+                const fw::com_apartment com;
                 ToggleDialKeyboard();
             }
             s_bToggling = false;
