@@ -92,10 +92,12 @@ std::vector<ButtonRow> ButtonTableRows()
         const auto same = std::find_if(rows.begin(), rows.end(), [&](const ButtonRow& row) {
             return SamePictures(kButtonTable[row.nSlot], kButtonTable[nSlot]);
         });
-        if (same == rows.end())
-            rows.push_back({nSlot, kSlotNames[nSlot]});
-        else
+        if (same == rows.end()) {
+            rows.push_back({nSlot, kSlotNames[nSlot], {nSlot}});
+        } else {
             same->names += std::string(", ") + kSlotNames[nSlot];
+            same->slots.push_back(nSlot);
+        }
     }
     return rows;
 }

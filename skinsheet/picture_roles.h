@@ -20,10 +20,11 @@ std::vector<WORD> PicturesTheMenuLoads();
 std::string PictureRole(WORD nID);
 
 // A row of the sheet's button table: a slot and the names of every button that shows the same
-// pictures (rows 2, 4, 5 and 6 share theirs).
+// pictures (rows 2, 4, 5 and 6 share theirs), with their slots.
 struct ButtonRow {
     int nSlot;
     std::string names;
+    std::vector<int> slots;
 };
 // The display faces, brightness, the pairs and resolution: each set of pictures once, in slot order.
 std::vector<ButtonRow> ButtonTableRows();

@@ -99,18 +99,31 @@ void DrawMenus(CSheetMenu& menu, CMenuView& view, const SheetGeometry& geometry,
     }
 }
 
+// What a screen reader says of the buttons of these slots, as the menu shows them now, each in quotes.
+std::wstring SpokenNames(const CSheetMenu& menu, const std::vector<int>& slots)
+{
+    std::wstring spoken;
+    for (int nSlot : slots) {
+        const std::wstring name = AccessibleName(::GetModuleHandleW(nullptr), ButtonFacts(menu.Button(nSlot).View()));
+        spoken += (spoken.empty() ? L"\u201C" : L", \u201C") + name + L"\u201D";
+    }
+    return spoken;
+}
+
 void DrawButtonTable(CSheetMenu& menu, CMenuView& view, const SheetGeometry& geometry, const CLabels& labels,
                      HDC hdc)
 {
-    labels.Text(geometry.TableHeading(), L"Every button in each look (under each: the picture it shows)", true);
+    labels.Text(geometry.TableHeading(),
+                L"Every button in each look (under each: the picture it shows; beside: what a screen reader says)", true);
     for (int nColumn = 0; nColumn < kLookColumnCount; ++nColumn)
         labels.Text(SheetGeometry::LabelAbove(geometry.TableCell(0, nColumn)), Wide(kLookColumns[nColumn].pszName));
     const std::vector<ButtonRow> rows = ButtonTableRows();
     for (size_t nRow = 0; nRow < rows.size(); ++nRow) {
         const int nSlot = rows[nRow].nSlot;
-        labels.Wrapped(geometry.RowName(static_cast<int>(nRow)), Wide(rows[nRow].names));
         // A display-mode face shows in its own display mode.
         const DWORD nDisplay = nSlot < kDisplayFaceCount ? kDisplayCells[nSlot].nDisplay : kDisplayCells[0].nDisplay;
+        menu.Show(kSheetMenuStatus, nDisplay);
+        labels.Wrapped(geometry.RowName(static_cast<int>(nRow)), SpokenNames(menu, rows[nRow].slots));
         for (int nColumn = 0; nColumn < kLookColumnCount; ++nColumn) {
             const LookColumn& look = kLookColumns[nColumn];
             menu.Show(kSheetMenuStatus, nDisplay);
@@ -135,6 +148,7 @@ void DrawBattery(CSheetMenu& menu, CMenuView& view, const SheetGeometry& geometr
         const RECT cell = geometry.BatteryCell(nCell);
         labels.Text(SheetGeometry::LabelAbove(cell), Wide(look.pszName));
         view.CopyTo(hdc, cell, menu.ButtonRect(kBatterySlot));
+        labels.Text(SheetGeometry::LabelBelow(cell), SpokenNames(menu, {kBatterySlot}));
     }
 }
 

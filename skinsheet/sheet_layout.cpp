@@ -55,7 +55,8 @@ SIZE SheetGeometry::Sheet() const
     const int nWidest = std::max({kDisplayFaceCount * MenuColumnWidth(),
                                   kNameWidth + kLookColumnCount * ColumnWidth(),
                                   kBatteryCellCount * BatteryColumnWidth()});
-    return {kMargin + nWidest, BatteryTop() + m_battery.cy + kMargin};
+    // Under each battery cell, what a screen reader says of it.
+    return {kMargin + nWidest, BatteryTop() + m_battery.cy + kLine + kMargin};
 }
 
 POINT SheetGeometry::Title() const

@@ -53,6 +53,11 @@ std::wstring RoleText(LONG nRole)
 
 std::wstring StateText(LONG nState)
 {
+    wchar_t normal[64] = {};
+    if (nState == 0) {
+        ::GetStateTextW(0, normal, 64);
+        return normal;
+    }
     std::wstring text;
     for (DWORD nBit = 1; nBit != 0 && nBit <= static_cast<DWORD>(STATE_SYSTEM_VALID); nBit <<= 1) {
         if (!(static_cast<DWORD>(nState) & nBit))

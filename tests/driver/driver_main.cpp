@@ -15,12 +15,18 @@
 //   driver wait-hub-command JOURNAL CODE ARG   wait until Screen Hub's journal shows MSG_HUBCMD CODE
 //                                              with ARG from the menu, then until the menu has painted
 //                                              what that command changed
+//   driver read-menu                           open Popbar's menu (the menu key, unless it shows) and print
+//                                              what a screen reader reads of it through the accessibility
+//                                              interface: the menu, then each visible button in the order
+//                                              of the keyboard walk, one "name | role | states" line each
 //   driver journey INI JOURNAL SHOTS           walk the laptop's day from its first boot with INI as
 //                                              Stagehand's setup list and JOURNAL as Screen Hub's
 //                                              journal; prints "step CAPTION|SHOT" per step (a shot
 //                                              SHOTS\step-NN.png after each visible one), then "done"
 //                                              or "failed STEP: WHY"
+#include "accessibility.h"
 #include "answering_run.h"
+#include "com_apartment.h"
 #include "files.h"
 #include "gdiplus_handles.h"
 #include "hub_journal.h"
@@ -32,9 +38,12 @@
 #include "wait.h"
 #include "x_input.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -156,6 +165,37 @@ int WaitForHubCommand(const wchar_t* pszJournal, const wchar_t* pszCode, const w
     return 0;
 }
 
+int ReadMenu()
+{
+    const fw::com_apartment com;
+    const HWND hWndMenu = driver::WaitForReadyMenu();
+    if (!hWndMenu || (!::IsWindowVisible(hWndMenu) && !driver::OpenMenu(hWndMenu))) {
+        PrintLine(L"menu did not open");
+        return 1;
+    }
+    const auto menu = driver::ReadAccessible(hWndMenu);
+    if (!menu) {
+        PrintLine(L"the menu has no accessible object");
+        return 1;
+    }
+    PrintLine(driver::ReaderLine(*menu));
+    // The walk's order is the menu's: row by row, left before right.
+    std::vector<std::pair<POINT, HWND>> buttons;
+    for (HWND hButton = ::GetWindow(hWndMenu, GW_CHILD); hButton; hButton = ::GetWindow(hButton, GW_HWNDNEXT)) {
+        RECT rc{};
+        if (::IsWindowVisible(hButton) && ::GetWindowRect(hButton, &rc))
+            buttons.push_back({POINT{rc.left, rc.top}, hButton});
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const auto& a, const auto& b) {
+        return a.first.y != b.first.y ? a.first.y < b.first.y : a.first.x < b.first.x;
+    });
+    for (const auto& button : buttons) {
+        const auto info = driver::ReadAccessible(button.second);
+        PrintLine(info ? L"  " + driver::ReaderLine(*info) : L"  (no accessible object)");
+    }
+    return 0;
+}
+
 int WalkJourney(const wchar_t* pszIni, const wchar_t* pszJournal, const wchar_t* pszShots)
 {
     const fw::gdiplus_session gdiplus;
@@ -199,11 +239,13 @@ int wmain(int argc, wchar_t** argv)
         return ClickPopbarButton(argv[2]);
     if (argc == 5 && std::wstring(argv[1]) == L"wait-hub-command")
         return WaitForHubCommand(argv[2], argv[3], argv[4]);
+    if (argc == 2 && std::wstring(argv[1]) == L"read-menu")
+        return ReadMenu();
     if (argc == 5 && std::wstring(argv[1]) == L"journey")
         return WalkJourney(argv[2], argv[3], argv[4]);
     std::fprintf(stderr, "usage: driver run-answering PROGRAM [ARGUMENTS] | driver open-menu"
                          " | driver wait-window TITLE | driver wait-menu-ready | driver wait-no-menu | driver wait-menu-open [TIMEOUT_MS]"
                          " | driver wait-menu-keys | driver click-menu-button ID | driver wait-hub-command JOURNAL CODE ARG"
-                         " | driver journey INI JOURNAL SHOTS\n");
+                         " | driver read-menu | driver journey INI JOURNAL SHOTS\n");
     return 2;
 }

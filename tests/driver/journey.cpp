@@ -123,8 +123,11 @@ private:
                     return hWait != nullptr || !stagehand.IsRunning();
                 }, kStepMs),
                 L"no wait window");
-        if (hWait)
+        if (hWait) {
+            // Painted before the picture is taken (returns once Stagehand's thread has painted it).
+            ::RedrawWindow(hWait, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             Done(true);
+        }
         Require(stagehand.WaitForExit(60000).has_value(), L"Stagehand did not end");
         const std::wstring popbar = InstalledPath(L"Popbar\\Popbar.exe");
         const std::string quoted = "\"" + std::string(popbar.begin(), popbar.end()) + "\"";

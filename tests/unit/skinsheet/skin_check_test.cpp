@@ -183,8 +183,10 @@ TEST(ButtonTableRows, EachSetOfPicturesOnceWithTheNamesOfEveryButtonShowingIt)
         });
         ASSERT_NE(row, rows.end()) << nSlot;
         EXPECT_NE(row->names.find(SlotName(nSlot)), std::string::npos) << nSlot;
+        EXPECT_NE(std::find(row->slots.begin(), row->slots.end(), nSlot), row->slots.end()) << nSlot;
     }
     EXPECT_EQ(rows[6].names, "screen ON, Bluetooth ON, wireless ON, wired LAN ON");
+    EXPECT_EQ(rows[6].slots, (std::vector<int>{6, 10, 12, 14}));
 }
 
 } // namespace
