@@ -1,7 +1,7 @@
 #pragma once
 // KeyRelay.dll, the maker's keyboard-hook library that Popbar links at load time, and its key
 // reports. The maker's library is built with Microsoft's compiler, so both sides use its decorated
-// export names: companions/keyrelay/keyrelay-x86.def / keyrelay-x64.def give our DLL those names,
+// export names: keyrelay/keyrelay-x86.def / keyrelay-x64.def give our DLL those names,
 // and the import library made from maker-names-x86.def / maker-names-x64.def binds these
 // declarations to them. The declarations are the contract: argument and result types must not change.
 #include <windows.h>

@@ -1,7 +1,6 @@
 #include "sheet_menu.h"
 
-#include "menu/display_faces.h"
-#include "menu/status_faces.h"
+#include "menu/menu_faces.h"
 #include "pixel_canvas.h"
 #include "protocol/menu.h"
 #include "skin/skin_loader.h"

@@ -11,8 +11,10 @@ AnsweredRun RunAnsweringMessageBoxes(const std::wstring& program, const std::wst
     AnsweredRun run;
     ChildProcess child;
     run.started = child.Start(program, arguments);
-    if (!run.started)
+    if (!run.started) {
+        run.nStartError = ::GetLastError();
         return run;
+    }
     const ULONGLONG deadline = ::GetTickCount64() + Deadline(nTimeoutMs);
     while (::GetTickCount64() < deadline) {
         if ((run.exitCode = child.WaitForExit(50)))

@@ -16,6 +16,7 @@ struct AnsweredBox {
 
 struct AnsweredRun {
     bool started = false;
+    DWORD nStartError = 0; // why it did not start: the last error of the start
     std::optional<DWORD> exitCode; // nothing when the program did not end in time (it is then ended)
     std::vector<AnsweredBox> boxes;
 };

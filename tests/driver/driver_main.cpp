@@ -62,7 +62,7 @@ int RunAnswering(int argc, wchar_t** argv)
         arguments += (i > 3 ? L" " : L"") + std::wstring(argv[i]);
     const driver::AnsweredRun run = driver::RunAnsweringMessageBoxes(argv[2], arguments);
     if (!run.started) {
-        PrintLine(L"not started");
+        PrintLine(L"not started (error " + std::to_wstring(run.nStartError) + L")");
         return 1;
     }
     for (const driver::AnsweredBox& box : run.boxes)

@@ -1,6 +1,10 @@
-#include "keyhook/key_record.h"
+#include "keyhook/key_reports.h"
+
+#include "protocol/keyrelay.h"
 
 #include <cstdint>
+
+const UINT g_nKeyRelayMessage = ::RegisterWindowMessageW(kKeyRelayMessageName);
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "controller/kestrel_menu_dlg.h"
 
 #include "keyhook/hook_decisions.h"
-#include "keyhook/key_record.h"
+#include "keyhook/key_reports.h"
 #include "peers/dial_keyboard.h"
 #include "protocol/menu.h"
 #include "trace/debug_trace.h"

@@ -1,10 +1,9 @@
 #include "controller/kestrel_menu_dlg.h"
 
 #include "accessible_window.h"
-#include "controller/auto_hide_timer.h"
 #include "controller/init_steps.h"
 #include "controller/menu_placement.h"
-#include "keyhook/keyrelay_message.h"
+#include "keyhook/key_reports.h"
 #include "keyhook/outside_click_hook.h"
 #include "messagebox.h"
 #include "open_profile.h"

@@ -3,11 +3,9 @@
 #include "controller/kestrel_menu_dlg.h"
 
 #include "accessible_window.h"
-#include "controller/auto_hide_timer.h"
 #include "controller/menu_placement.h"
 #include "keyhook/outside_click_hook.h"
-#include "menu/display_faces.h"
-#include "menu/status_faces.h"
+#include "menu/menu_faces.h"
 #include "open_profile.h"
 #include "peers/screen_hub.h"
 #include "protocol/menu.h"

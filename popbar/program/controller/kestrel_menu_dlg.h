@@ -18,6 +18,11 @@
 
 #include <memory>
 
+// The menu's auto-hide timer: it hides an open menu about a second after another window took the
+// foreground, and stops itself at its first tick with the menu hidden.
+constexpr UINT_PTR TIMER_AUTOHIDE = 1000;
+constexpr UINT kAutoHidePeriodMs = 1000;
+
 // Posted to the menu window by the dial-keyboard key's toggle when its thread is done.
 constexpr UINT MSG_DIALTOGGLEDONE = WM_APP + 1;
 

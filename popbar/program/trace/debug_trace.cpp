@@ -1,7 +1,6 @@
 #include "debug_trace.h"
 
 #include "protocol/debug_viewer.h"
-#include "trace_record.h"
 
 #include <cstdarg>
 
@@ -9,6 +8,16 @@ namespace {
 
 // A viewer that stops answering must not freeze the menu: it gets this long per text.
 constexpr UINT kViewerTimeoutMs = 200;
+
+// The record points at the text, its terminating null character included: valid while the text lives.
+COPYDATASTRUCT TraceRecord(const wchar_t* pszText)
+{
+    COPYDATASTRUCT record{};
+    record.dwData = kTraceRecordTag;
+    record.cbData = static_cast<DWORD>((::lstrlenW(pszText) + 1) * sizeof(wchar_t));
+    record.lpData = const_cast<wchar_t*>(pszText);
+    return record;
+}
 
 } // namespace
 
@@ -28,7 +37,7 @@ LRESULT DebugOut(const wchar_t* pszText)
     const HWND hViewer = ::FindWindowW(kViewerClass, kViewerTitle);
     if (!hViewer)
         return 0;
-    COPYDATASTRUCT record = MakeTraceRecord(pszText);
+    COPYDATASTRUCT record = TraceRecord(pszText);
     DWORD_PTR result = 0;
     if (!::SendMessageTimeoutW(hViewer, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record), SMTO_ABORTIFHUNG,
                                kViewerTimeoutMs, &result))

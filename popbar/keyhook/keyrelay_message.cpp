@@ -1,5 +1,0 @@
-#include "keyhook/keyrelay_message.h"
-
-#include "protocol/keyrelay.h"
-
-const UINT g_nKeyRelayMessage = ::RegisterWindowMessageW(kKeyRelayMessageName);
