@@ -1,6 +1,6 @@
 #include "idle_rest.h"
 
-#include "open_profile.h"
+#include "instrumentation_readers.h"
 #include "program_start.h"
 #include "process.h"
 #include "process_resources.h"
@@ -49,7 +49,7 @@ Snapshot Take(DWORD nProcessId)
 {
     Snapshot snapshot;
     snapshot.cpu100ns = ThreadTimes(nProcessId);
-    if (const std::optional<fw::OpenProfile> profile = fw::ReadOpenProfile(nProcessId))
+    if (const std::optional<instrumentation::OpenProfile> profile = driver::ReadOpenProfile(nProcessId))
         snapshot.loopMessages = profile->nLoopMessages;
     return snapshot;
 }

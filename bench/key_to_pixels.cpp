@@ -134,6 +134,6 @@ KeyCycle RunKeyCycle(const KeySubject& subject)
     }
     cycle.ms = bench::Milliseconds(cycle.nPixelsSeen - cycle.nReleaseSent);
     if (subject.nProfiledProcess)
-        cycle.profile = fw::ReadOpenProfile(subject.nProfiledProcess);
+        cycle.profile = driver::ReadOpenProfile(subject.nProfiledProcess);
     return cycle;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Key to pixels: from the SendInput of the laptop's menu key's release until a window's own pixels
 // are on the screen at its place, read back from the screen.
-#include "open_profile.h"
+#include "instrumentation_readers.h"
 
 #include <windows.h>
 
@@ -31,7 +31,7 @@ struct KeyCycle {
     std::string failure;
     LONGLONG nReleaseSent = 0; // QueryPerformanceCounter, comparable across processes
     LONGLONG nPixelsSeen = 0;
-    std::optional<fw::OpenProfile> profile;
+    std::optional<instrumentation::OpenProfile> profile;
 };
 
 // Opens the subject once by the key and learns its colours at the probe points (whose places must be

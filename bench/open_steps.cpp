@@ -4,7 +4,6 @@
 
 namespace {
 
-using fw::OpenStep;
 
 // A moment of a cycle: the bench's own two, or one of Popbar's marks.
 enum class Moment { ReleaseSent, PixelsSeen, Mark };

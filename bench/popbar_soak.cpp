@@ -22,7 +22,7 @@ void PrintHeader()
 void PrintReport(const driver::SoakReport& report)
 {
     const driver::ProcessResources& r = report.popbar;
-    const fw::ObjectCounts objects = r.objects.value_or(fw::ObjectCounts{-1, -1, -1});
+    const instrumentation::ObjectCounts objects = r.objects.value_or(instrumentation::ObjectCounts{-1, -1, -1});
     std::printf("%8d %8lu %12lu %12lu %6ld %6ld %6ld %6lu %9zu %9zu %7d\n", report.nCycle,
                 static_cast<unsigned long>(r.nHandles), static_cast<unsigned long>(r.nPrivateBytes / 1024),
                 static_cast<unsigned long>(r.nWorkingSet / 1024), objects.gdiObjects, objects.deviceContexts,

@@ -1,9 +1,10 @@
 #include "dialog.h"
 
 #include "app.h"
-#include "open_profile.h"
 
 namespace {
+
+ModalLoopWatcher s_pfnLoopWatcher = nullptr;
 
 // Messages whose result the dialog procedure returns itself instead of through DWLP_MSGRESULT.
 bool ReturnsResultDirectly(UINT message)
@@ -28,6 +29,11 @@ bool ReturnsResultDirectly(UINT message)
 }
 
 } // namespace
+
+void WatchModalLoops(ModalLoopWatcher watcher)
+{
+    s_pfnLoopWatcher = watcher;
+}
 
 CDialog::CDialog(UINT nIDTemplate, HWND hWndParent) : m_nIDTemplate(nIDTemplate), m_hWndParent(hWndParent) {}
 
@@ -54,7 +60,8 @@ INT_PTR CDialog::DoModal()
     MSG msg;
     while (m_bContinueModal) {
         const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-        fw::CountLoopMessage();
+        if (s_pfnLoopWatcher)
+            s_pfnLoopWatcher();
         if (got == -1)
             break;
         if (got == 0) {

@@ -25,6 +25,11 @@
 
 #include <cstddef>
 
+// Told of each message the modal loop takes: a test build's instrumentation counts them (a program at
+// rest takes none). Nobody is told unless one is installed.
+using ModalLoopWatcher = void (*)();
+void WatchModalLoops(ModalLoopWatcher watcher);
+
 class CDialog {
 public:
     using MessageHandler = LRESULT (CDialog::*)(WPARAM, LPARAM, BOOL& bHandled);

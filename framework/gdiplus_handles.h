@@ -1,8 +1,8 @@
 #pragma once
 // GDI+ in the handle vocabulary: the session (GdiplusStartup/GdiplusShutdown), and GDI+ objects on
-// the heap, owned and counted while they live (object_counts.h). Every GDI+ object must be gone
+// the heap, owned while they live and told to the test build's watcher (object_watch.h). Every GDI+ object must be gone
 // before the session ends: GDI+ frees what they point to at shutdown.
-#include "object_counts.h"
+#include "object_watch.h"
 
 #include <windows.h>
 #include <objidl.h>
@@ -18,7 +18,7 @@ struct GdiplusDelete {
     void operator()(T* pObject) const
     {
         delete pObject;
-        CountObject(CountedObject::GdiplusObject, -1);
+        NoteObject(CountedObject::GdiplusObject, -1);
     }
 };
 
@@ -30,7 +30,7 @@ template <typename T>
 gdiplus_ptr<T> own_gdiplus(T* pObject)
 {
     if (pObject)
-        CountObject(CountedObject::GdiplusObject, 1);
+        NoteObject(CountedObject::GdiplusObject, 1);
     return gdiplus_ptr<T>(pObject);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // One vocabulary for owning Windows handles: move-only owners that close what they hold.
-#include "object_counts.h"
+#include "object_watch.h"
 
 #include <windows.h>
 
@@ -9,17 +9,19 @@
 namespace fw {
 
 // Owns a handle of type T and closes it with Close. "None" is the null handle, or for the handles
-// that CreateFile and its kin return, INVALID_HANDLE_VALUE. Owners of GDI objects and device
-// contexts count what they hold (object_counts.h).
-template <typename T, auto Close, bool MinusOneIsNone = false, int CountedAs = -1>
+// that CreateFile and its kin return, INVALID_HANDLE_VALUE. Owners of GDI objects and device contexts
+// tell a watcher, when a test build installs one, what they take and let go (object_watch.h).
+template <typename T, auto Close, bool MinusOneIsNone = false, typename Counting = Uncounted>
 class unique_any {
     static T Invalid() { return MinusOneIsNone ? reinterpret_cast<T>(-1) : T{}; }
     static void Count(T value, LONG delta)
     {
-        if constexpr (CountedAs >= 0) {
-            if (value != Invalid())
-                CountObject(static_cast<CountedObject>(CountedAs), delta);
-        }
+        if (value == Invalid())
+            return;
+        if (delta > 0)
+            Counting::Took();
+        else
+            Counting::LetGo();
     }
 
 public:
@@ -57,10 +59,11 @@ public:
         Count(m_value, -1);
         return std::exchange(m_value, Invalid());
     }
-    // For out-parameters: closes the held handle and hands out the place to write a new one (not
-    // counted: no counted kind is made through an out-parameter).
+    // For out-parameters: closes the held handle and hands out the place to write a new one. A
+    // counted kind is taken with reset(), where the count sees it.
     T* put()
     {
+        static_assert(!Counting::kCounted, "a counted handle is taken with reset()");
         reset();
         return &m_value;
     }
@@ -79,7 +82,7 @@ using unique_hlocal = unique_any<HLOCAL, &::LocalFree>;
 using unique_hook = unique_any<HHOOK, &::UnhookWindowsHookEx>;
 using unique_mapped_view = unique_any<void*, &::UnmapViewOfFile>;
 // A memory device context (CreateCompatibleDC), not one that belongs to a window.
-using unique_hdc = unique_any<HDC, &::DeleteDC, false, static_cast<int>(CountedObject::DeviceContext)>;
+using unique_hdc = unique_any<HDC, &::DeleteDC, false, CountedAs<CountedObject::DeviceContext>>;
 
 namespace detail {
 template <typename T>
@@ -91,7 +94,7 @@ void DeleteGdiObject(T hObject)
 
 // Pens, brushes, fonts, bitmaps and regions: GDI objects that DeleteObject frees.
 template <typename T>
-using unique_gdi_object = unique_any<T, &detail::DeleteGdiObject<T>, false, static_cast<int>(CountedObject::GdiObject)>;
+using unique_gdi_object = unique_any<T, &detail::DeleteGdiObject<T>, false, CountedAs<CountedObject::GdiObject>>;
 using unique_hbitmap = unique_gdi_object<HBITMAP>;
 using unique_hbrush = unique_gdi_object<HBRUSH>;
 using unique_hfont = unique_gdi_object<HFONT>;
@@ -109,7 +112,7 @@ public:
     explicit unique_window_dc(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd))
     {
         if (m_hDC)
-            CountObject(CountedObject::DeviceContext, 1);
+            NoteObject(CountedObject::DeviceContext, 1);
     }
     unique_window_dc(const unique_window_dc&) = delete;
     unique_window_dc& operator=(const unique_window_dc&) = delete;
@@ -134,7 +137,7 @@ public:
     {
         if (m_hDC) {
             ::ReleaseDC(m_hWnd, m_hDC);
-            CountObject(CountedObject::DeviceContext, -1);
+            NoteObject(CountedObject::DeviceContext, -1);
         }
         m_hDC = nullptr;
     }
@@ -142,7 +145,7 @@ public:
     HDC release()
     {
         if (m_hDC)
-            CountObject(CountedObject::DeviceContext, -1);
+            NoteObject(CountedObject::DeviceContext, -1);
         return std::exchange(m_hDC, nullptr);
     }
 
@@ -157,14 +160,14 @@ public:
     explicit paint_scope(HWND hWnd) : m_hWnd(hWnd)
     {
         m_hDC = ::BeginPaint(hWnd, &m_ps);
-        CountObject(CountedObject::DeviceContext, 1);
+        NoteObject(CountedObject::DeviceContext, 1);
     }
     paint_scope(const paint_scope&) = delete;
     paint_scope& operator=(const paint_scope&) = delete;
     ~paint_scope()
     {
         ::EndPaint(m_hWnd, &m_ps);
-        CountObject(CountedObject::DeviceContext, -1);
+        NoteObject(CountedObject::DeviceContext, -1);
     }
     HDC get() const { return m_hDC; }
     const PAINTSTRUCT& info() const { return m_ps; }

@@ -73,7 +73,7 @@ ProcessResources ReadProcessResources(HANDLE hProcess)
         counts.nPrivateBytes = memory.PagefileUsage;
         counts.nWorkingSet = memory.WorkingSetSize;
     }
-    counts.objects = fw::ReadObjectCounts(::GetProcessId(hProcess));
+    counts.objects = ReadObjectCounts(::GetProcessId(hProcess));
     return counts;
 }
 

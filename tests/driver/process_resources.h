@@ -1,6 +1,6 @@
 #pragma once
 // What a process holds: kernel handles, memory, and GDI, USER and GDI+ objects.
-#include "object_counts.h"
+#include "instrumentation_readers.h"
 
 #include <windows.h>
 
@@ -16,7 +16,7 @@ struct ProcessResources {
     SIZE_T nPrivateBytes = 0;
     SIZE_T nWorkingSet = 0;
     // The process's own count of the objects its handle vocabulary holds, where it keeps one.
-    std::optional<fw::ObjectCounts> objects;
+    std::optional<instrumentation::ObjectCounts> objects;
 };
 
 // Zero for a count the system does not give.

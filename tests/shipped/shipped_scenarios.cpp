@@ -6,11 +6,10 @@
 #include "dial_keys_journal.h"
 #include "journey.h"
 #include "key_input.h"
-#include "object_counts.h"
-#include "open_profile.h"
 #include "paths.h"
 #include "popbar_session.h"
 #include "process.h"
+#include "instrumentation_readers.h"
 #include "protocol/dial_keyboard.h"
 #include "wait.h"
 
@@ -146,6 +145,6 @@ TEST_F(ShippedPopbar, PublishesNoObjectCountsOrOpeningProfile)
     ASSERT_TRUE(::PostMessageW(s_popbar->Menu(), MSG_HIDEMENU, 0, 0));
     ASSERT_TRUE(driver::WaitUntil([] { return !s_popbar->IsMenuVisible(); }));
     const DWORD nId = s_popbar->Process().Id();
-    EXPECT_FALSE(fw::ReadObjectCounts(nId).has_value());
-    EXPECT_FALSE(fw::ReadOpenProfile(nId).has_value());
+    EXPECT_FALSE(driver::ReadObjectCounts(nId).has_value());
+    EXPECT_FALSE(driver::ReadOpenProfile(nId).has_value());
 }

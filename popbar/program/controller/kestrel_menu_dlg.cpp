@@ -6,7 +6,7 @@
 #include "keyhook/key_reports.h"
 #include "keyhook/outside_click_hook.h"
 #include "messagebox.h"
-#include "open_profile.h"
+#include "controller/open_steps.h"
 #include "peers/screen_hub.h"
 #include "popbar_resource.h"
 #include "protocol/keyrelay.h"
@@ -145,7 +145,7 @@ LRESULT CKestrelMenuDlg::OnPaint(WPARAM, LPARAM, BOOL&)
     const fw::paint_scope paint(m_hWnd);
     const SIZE size = MenuSize();
     m_face.Paint(paint.get(), m_pBackground.get(), size.cx, size.cy);
-    fw::MarkOpenStep(fw::OpenStep::MenuPainted);
+    MarkOpenStep(OpenStep::MenuPainted);
     return 0;
 }
 

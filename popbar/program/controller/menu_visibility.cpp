@@ -6,7 +6,7 @@
 #include "controller/menu_placement.h"
 #include "keyhook/outside_click_hook.h"
 #include "menu/menu_faces.h"
-#include "open_profile.h"
+#include "controller/open_steps.h"
 #include "peers/screen_hub.h"
 #include "protocol/menu.h"
 #include "protocol/screen_hub.h"
@@ -36,11 +36,11 @@ LRESULT CKestrelMenuDlg::OnMenuButton(WPARAM wParam, LPARAM lParam, BOOL& bHandl
 
 void CKestrelMenuDlg::OnMenuKey()
 {
-    fw::MarkOpenStep(fw::OpenStep::KeyIn);
+    MarkOpenStep(OpenStep::KeyIn);
     EnsureScreenHubRunning();
-    fw::MarkOpenStep(fw::OpenStep::ScreenHubEnsured);
+    MarkOpenStep(OpenStep::ScreenHubEnsured);
     const DWORD status = QueryMenuStatus();
-    fw::MarkOpenStep(fw::OpenStep::StatusAnswered);
+    MarkOpenStep(OpenStep::StatusAnswered);
 
     if (IsMenuVisible()) {
         ::PostMessageW(g_hWndScreenHub, MSG_MENUKEYAGAIN, 0, 0);
@@ -58,12 +58,12 @@ void CKestrelMenuDlg::OnMenuKey()
 
     DebugTrace((status & STATUS_WIRED_LAN_ON) ? L"\nMSG_MENUBTN : Wired LAN ON" : L"\nMSG_MENUBTN : Wired LAN OFF");
     ShowStatusFaces(m_pButtons, status);
-    fw::MarkOpenStep(fw::OpenStep::LooksSet);
+    MarkOpenStep(OpenStep::LooksSet);
     ApplyDisplayMode();
-    fw::MarkOpenStep(fw::OpenStep::DisplayFaceSet);
+    MarkOpenStep(OpenStep::DisplayFaceSet);
 
     TakeForeground();
-    fw::MarkOpenStep(fw::OpenStep::ForegroundTaken);
+    MarkOpenStep(OpenStep::ForegroundTaken);
 
     const RECT desktop = DesktopRect();
     DebugTrace(L"\nDesktop Window left - %d, top - %d, right - %d, bottom - %d", desktop.left, desktop.top,
@@ -72,7 +72,7 @@ void CKestrelMenuDlg::OnMenuKey()
     const POINT place = OpenMenuPlace(desktop.right, size);
     DebugTrace(L"\nMenu Pos : left - %d, top - %d, right - %d, bottom - %d", place.x, place.y, size.cx, size.cy);
     ::SetWindowPos(m_hWndMenu, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
-    fw::MarkOpenStep(fw::OpenStep::Shown);
+    MarkOpenStep(OpenStep::Shown);
     fw::NotifyAccessibleEvent(EVENT_SYSTEM_MENUPOPUPSTART, m_hWndMenu);
     ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
     ::UpdateWindow(m_hWndMenu);

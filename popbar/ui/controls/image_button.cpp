@@ -1,8 +1,8 @@
 #include "controls/image_button.h"
 
 #include "accessible_window.h"
+#include "controller/open_steps.h"
 #include "handles.h"
-#include "open_profile.h"
 #include "protocol/menu.h"
 #include "skin/skin_loader.h"
 #include "windowclass.h"
@@ -224,7 +224,7 @@ void CImageButton::OnPaint()
     const fw::paint_scope paint(m_hWnd);
     m_bInBeginPaint = false;
     Paint(paint.get());
-    fw::MarkOpenStep(fw::OpenStep::Painted);
+    MarkOpenStep(OpenStep::Painted);
 }
 
 LRESULT CImageButton::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)

@@ -1,6 +1,7 @@
 #pragma once
 // A small block of numbers that a process publishes in shared memory named by a prefix and its
-// process id, and that another process reads by that id: how a test build shows its own counts.
+// process id, and that another process reads by that id: how a test build shows its own counts to
+// the tests and the benchmarks.
 #include "handles.h"
 
 #include <windows.h>
@@ -8,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace fw {
+namespace instrumentation {
 
 inline std::wstring PublishedBlockName(const wchar_t* pszPrefix, DWORD nProcessId)
 {
@@ -29,11 +30,11 @@ T* PublishOwnBlock(const wchar_t* pszPrefix)
 template <typename T>
 std::optional<T> ReadPublishedBlock(const wchar_t* pszPrefix, DWORD nProcessId)
 {
-    const unique_handle mapping(
+    const fw::unique_handle mapping(
         ::OpenFileMappingW(FILE_MAP_READ, FALSE, PublishedBlockName(pszPrefix, nProcessId).c_str()));
     if (!mapping)
         return std::nullopt;
-    const unique_mapped_view view(::MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, sizeof(T)));
+    const fw::unique_mapped_view view(::MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, sizeof(T)));
     if (!view)
         return std::nullopt;
     T block;
@@ -41,4 +42,4 @@ std::optional<T> ReadPublishedBlock(const wchar_t* pszPrefix, DWORD nProcessId)
     return block;
 }
 
-} // namespace fw
+} // namespace instrumentation
