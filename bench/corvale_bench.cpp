@@ -24,6 +24,7 @@
 #include "paths.h"
 #include "popbar_menu.h"
 #include "process.h"
+#include "program_path.h"
 #include "protocol/menu.h"
 #include "protocol/screen_hub.h"
 #include "wait.h"
@@ -67,7 +68,7 @@ struct Verdicts {
 
 HWND StartFloor(driver::ChildProcess& floor, const wchar_t* pszKind, const std::wstring& skinPath)
 {
-    if (!floor.Start(driver::TestProgramPath(), std::wstring(kFloorSwitch) + L" " + pszKind + L" \"" + skinPath + L"\""))
+    if (!floor.Start(fw::OwnProgramPath(), std::wstring(kFloorSwitch) + L" " + pszKind + L" \"" + skinPath + L"\""))
         return nullptr;
     HWND hWnd = nullptr;
     driver::WaitUntil([&] { return (hWnd = driver::FirstTopLevelWindow(floor.Id(), kFloorWindowClass)) != nullptr; });

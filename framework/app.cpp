@@ -1,16 +1,15 @@
 #include "app.h"
 
 #include "main_window.h"
+#include "program_path.h"
 
 namespace {
 
 CWinApp* s_pApp = nullptr;
 
-std::wstring ExecutableBaseName(HINSTANCE hInstance)
+std::wstring ExecutableBaseName()
 {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(hInstance, path, MAX_PATH);
-    std::wstring name = path;
+    std::wstring name = fw::OwnProgramPath();
     const auto slash = name.find_last_of(L"\\/");
     if (slash != std::wstring::npos)
         name.erase(0, slash + 1);
@@ -25,7 +24,7 @@ std::wstring ExecutableBaseName(HINSTANCE hInstance)
 CWinApp::CWinApp(const wchar_t* pszAppName)
 {
     m_hInstance = ::GetModuleHandleW(nullptr);
-    m_strAppName = pszAppName ? pszAppName : ExecutableBaseName(m_hInstance);
+    m_strAppName = pszAppName ? pszAppName : ExecutableBaseName();
     s_pApp = this;
 }
 

@@ -4,8 +4,6 @@
 
 #include <string>
 
-class CDialog;
-
 class CWinApp {
 public:
     // With no name, the application's name is the executable's file name without extension.
@@ -25,7 +23,6 @@ public:
     const wchar_t* AppName() const { return m_strAppName.c_str(); }
 
     HINSTANCE m_hInstance = nullptr;
-    CDialog* m_pMainWnd = nullptr;
 
 protected:
     // What the framework's ExitInstance returns.

@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include "app.h"
+#include "guarded_call.h"
 
 namespace {
 
@@ -157,12 +158,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         return FALSE;
     }
     LRESULT result = 0;
-    bool bHandled = false;
-    try {
-        bHandled = pDlg->HandleMessage(message, wParam, lParam, result);
-    } catch (...) {
-        bHandled = false;
-    }
+    const bool bHandled = fw::GuardedCall(
+        L"dialog procedure", [&] { return pDlg->HandleMessage(message, wParam, lParam, result); }, [] { return false; });
     if (!bHandled)
         return FALSE;
     if (ReturnsResultDirectly(message))

@@ -17,10 +17,12 @@
 //   }
 //
 // A message handler returns the message's result; it clears bHandled to leave the message to the
-// entries after it and then to the default processing. What no entry handles gets the framework's
+// entries after it and then to the default processing. So a handler that does its own part and still
+// wants the default done too (the dialog manager's keys, say) clears bHandled: WTL's usage. What no entry handles gets the framework's
 // defaults: WM_INITDIALOG lets the dialog manager set the focus, WM_COMMAND IDOK and IDCANCEL end
 // the dialog with that result, and everything else goes to the dialog class's own procedure.
-// No exception leaves a handler for the system: the message then gets the default processing.
+// No exception leaves a handler for the system: fw::GuardedCall reports it, and the message gets the
+// default processing.
 #include <windows.h>
 
 #include <cstddef>
@@ -57,8 +59,6 @@ public:
     INT_PTR DoModal();
     // Ends the modal run with this result once the current message has been handled.
     void EndDialog(INT_PTR nResult);
-
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The modal loop's first look at each message for the dialog or one of its children; true
     // consumes it. The default is the platform's dialog-key handling (Tab, Enter, Escape).

@@ -4,17 +4,33 @@
 
 namespace fw {
 
-std::wstring OwnProgramPath()
+namespace {
+
+// A path that fills the buffer may have been cut short: read it again into one twice the size.
+template <typename Text, typename Reader>
+Text ReadModulePath(Reader read)
 {
-    std::wstring path(MAX_PATH, L'\0');
+    Text path(MAX_PATH, '\0');
     for (;;) {
-        const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD n = read(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (n < path.size()) {
             path.resize(n);
             return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+} // namespace
+
+std::wstring OwnProgramPath()
+{
+    return ReadModulePath<std::wstring>(&::GetModuleFileNameW);
+}
+
+std::string OwnProgramPathAnsi()
+{
+    return ReadModulePath<std::string>(&::GetModuleFileNameA);
 }
 
 std::wstring OwnProgramFolder()

@@ -8,5 +8,7 @@ namespace fw {
 std::wstring OwnProgramPath();
 // Its folder, without a closing backslash.
 std::wstring OwnProgramFolder();
+// The full path in the 8-bit code page, for a program of 8-bit calls.
+std::string OwnProgramPathAnsi();
 
 } // namespace fw

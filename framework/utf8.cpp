@@ -16,4 +16,16 @@ std::string Utf8(const std::wstring& text)
     return bytes;
 }
 
+std::wstring Utf16(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int cb = static_cast<int>(text.size());
+    const int nChars = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), cb, nullptr, 0);
+    std::wstring wide(nChars > 0 ? nChars : 0, L'\0');
+    if (nChars > 0)
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), cb, wide.data(), nChars);
+    return wide;
+}
+
 } // namespace fw

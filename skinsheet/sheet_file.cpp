@@ -1,7 +1,8 @@
 #include "sheet_file.h"
 
+#include "errors.h"
 #include "handles.h"
-#include "system_message.h"
+#include "utf8.h"
 
 std::string SaveSheet(const fw::PixelCanvas& canvas, const std::wstring& path)
 {
@@ -14,7 +15,7 @@ std::string SaveSheet(const fw::PixelCanvas& canvas, const std::wstring& path)
         const fw::unique_file file(::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
-            return "cannot be written: " + SystemMessage(::GetLastError());
+            return "cannot be written: " + fw::Utf8(fw::ErrorText(::GetLastError()));
     }
     if (!canvas.SavePng(partial)) {
         ::DeleteFileW(partial.c_str());
@@ -23,7 +24,7 @@ std::string SaveSheet(const fw::PixelCanvas& canvas, const std::wstring& path)
     if (!::MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         const DWORD nError = ::GetLastError();
         ::DeleteFileW(partial.c_str());
-        return "cannot be written: " + SystemMessage(nError);
+        return "cannot be written: " + fw::Utf8(fw::ErrorText(nError));
     }
     return {};
 }

@@ -1,9 +1,10 @@
 #include "skin_library.h"
 
+#include "errors.h"
 #include "gdiplus_handles.h"
 #include "picture_roles.h"
 #include "skin/skin_loader.h"
-#include "system_message.h"
+#include "utf8.h"
 
 OpenedSkin OpenSkinLibrary(const std::wstring& path)
 {
@@ -12,7 +13,7 @@ OpenedSkin OpenSkinLibrary(const std::wstring& path)
         const DWORD nError = ::GetLastError();
         if (nError == ERROR_FILE_NOT_FOUND || nError == ERROR_PATH_NOT_FOUND)
             return {{}, "does not exist"};
-        return {{}, "cannot be read: " + SystemMessage(nError)};
+        return {{}, "cannot be read: " + fw::Utf8(fw::ErrorText(nError))};
     }
     if (nAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return {{}, "is a folder, not a skin library"};
@@ -21,7 +22,7 @@ OpenedSkin OpenSkinLibrary(const std::wstring& path)
         const DWORD nError = ::GetLastError();
         if (nError == ERROR_BAD_EXE_FORMAT || nError == ERROR_BAD_FORMAT)
             return {{}, "is not a DLL (error " + std::to_string(nError) + ")"};
-        return {{}, "cannot be opened as a DLL: " + SystemMessage(nError)};
+        return {{}, "cannot be opened as a DLL: " + fw::Utf8(fw::ErrorText(nError))};
     }
     return {std::move(module), {}};
 }

@@ -4,6 +4,7 @@
 #include "command_runner.h"
 #include "macro_sources.h"
 #include "mode.h"
+#include "program_path.h"
 #include "setup_run.h"
 
 #include <memory>
@@ -13,13 +14,6 @@ namespace {
 constexpr DWORD kIniValueChars = 260;
 constexpr DWORD kFinalPauseMs = 1000;
 
-std::string ModuleFilePath()
-{
-    char path[MAX_PATH] = {};
-    const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, n < MAX_PATH ? n : 0);
-}
-
 } // namespace
 
 DWORD WINAPI SetupWorker(LPVOID pParam)
@@ -28,7 +22,7 @@ DWORD WINAPI SetupWorker(LPVOID pParam)
     CSetupRun& run = **owned;
 
     const std::string infix = CommandLineInfix(ArgumentsOf(::GetCommandLineA()));
-    const ModulePath module = SplitModulePath(ModuleFilePath());
+    const ModulePath module = SplitModulePath(fw::OwnProgramPathAnsi());
     // Every command starts in the program's own folder.
     ::SetCurrentDirectoryA(module.folder.c_str());
     const std::string iniPath = IniPathFor(module);

@@ -7,9 +7,7 @@ CStagehandApp g_app;
 BOOL CStagehandApp::InitInstance()
 {
     CStagehandDlg dlg;
-    m_pMainWnd = &dlg;
     dlg.DoModal();
-    m_pMainWnd = nullptr;
     // The program ends with the dialog; a command still running is left to run on its own.
     return FALSE;
 }

@@ -15,7 +15,7 @@ struct HubOptions {
     DWORD delayMs = 0;             // --delay MS: wait before answering a status query
     bool hang = false;             // --hang: a status query stops the window's thread for good
     bool answerAvailability = true; // --no-24 clears it
-    DWORD availability = 1;        // --answer-24 N: the argument of the code 24 answer
+    DWORD availability = 1;        // --answer-24 N: the argument of the HUBCMD_AVAILABILITY answer
     bool hideOnAgain = false;      // --hide-on-again: the menu key pressed again closes the menu
     std::optional<DWORD> status;   // --status WORD: the starting status word
     std::optional<DWORD> display;  // --display MODE: the starting display mode

@@ -24,7 +24,7 @@ struct HubState {
 // What Screen Hub does besides changing its state.
 enum class HubAction {
     None,
-    AnswerAvailability,  // post code 24 back to the menu
+    AnswerAvailability,  // post HUBCMD_AVAILABILITY back to the menu
     NotifyDisplayChange, // "Display" changed: post code 48 to the menu
     RefreshBattery,      // read the battery level again
 };

@@ -4,6 +4,7 @@
 #include "files.h"
 #include "paths.h"
 #include "protocol/dial_keyboard.h"
+#include "utf8.h"
 #include "wait.h"
 
 #include <sstream>
@@ -21,14 +22,6 @@ std::wstring NewJournalPath()
     return path;
 }
 
-std::wstring Wide(const std::string& text)
-{
-    const int n = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(n, L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
-}
-
 } // namespace
 
 DialKeysJournal::DialKeysJournal() : m_path(NewJournalPath()), m_variable(kDialKeysJournalVariable, m_path) {}
@@ -41,7 +34,7 @@ DialKeysJournal::~DialKeysJournal()
 std::vector<DialKeysStart> DialKeysJournal::Starts() const
 {
     std::vector<DialKeysStart> starts;
-    std::wistringstream lines(Wide(ReadWholeFile(m_path)));
+    std::wistringstream lines(fw::Utf16(ReadWholeFile(m_path)));
     std::wstring line;
     // Only whole lines: the last one may still be on its way.
     while (std::getline(lines, line) && !lines.eof()) {

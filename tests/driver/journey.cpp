@@ -13,7 +13,7 @@
 #include "protocol/keyrelay.h"
 #include "protocol/menu.h"
 #include "protocol/screen_hub.h"
-#include "registry.h"
+#include "registry_values.h"
 #include "wait.h"
 #include "window_query.h"
 #include "x_input.h"

@@ -1,5 +1,7 @@
 #include "paths.h"
 
+#include "program_path.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -51,17 +53,10 @@ std::wstring InstalledPath(const std::wstring& relative)
     return ProgramFilesFolder() + L"\\CORVALE\\" + relative;
 }
 
-std::wstring TestProgramPath()
-{
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
 
 std::wstring TestProgramFolder()
 {
-    const std::wstring path = TestProgramPath();
-    return path.substr(0, path.find_last_of(L'\\') + 1);
+    return fw::OwnProgramFolder() + L"\\";
 }
 
 } // namespace driver

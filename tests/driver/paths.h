@@ -23,9 +23,7 @@ std::wstring NativeProgramFilesFolder();
 std::wstring ToolPath(const std::wstring& name);
 // A file of the installed tree: InstalledPath(L"Bootlist\\Bootlist.exe") is ...\CORVALE\Bootlist\Bootlist.exe.
 std::wstring InstalledPath(const std::wstring& relative);
-// The running test program's own path, and its folder, ending in a backslash: what the build puts
-// beside it.
-std::wstring TestProgramPath();
+// The running test program's folder, ending in a backslash: what the build puts beside it.
 std::wstring TestProgramFolder();
 
 } // namespace driver

@@ -1,5 +1,7 @@
-#include "protocol/keyrelay.h"
 #include "popbar_menu.h"
+
+#include "protocol/keyrelay.h"
+#include "protocol/screen_hub.h"
 
 #include "wait.h"
 #include "window_query.h"
@@ -53,6 +55,21 @@ bool OpenMenu(HWND hWndMenu, DWORD nTimeoutMs)
                                Deadline(nTimeoutMs), &result))
         return false;
     return WaitUntil([&] { return ::IsWindowVisible(hWndMenu) == TRUE; }, nTimeoutMs);
+}
+
+bool HandlesPostedMessages(HWND hWndMenu, DWORD nTimeoutMs)
+{
+    const HWND hPair = ::GetDlgItem(hWndMenu, ID_RES_NORMAL);
+    if (!hPair)
+        return false;
+    const bool bWasEnabled = ::IsWindowEnabled(hPair) != FALSE;
+    for (const bool bEnabled : {!bWasEnabled, bWasEnabled}) {
+        if (!::PostMessageW(hWndMenu, MSG_HUBCMD, HUBCMD_AVAILABILITY, bEnabled ? AVAILABLE : 0))
+            return false;
+        if (!WaitUntil([&] { return (::IsWindowEnabled(hPair) != FALSE) == bEnabled; }, nTimeoutMs))
+            return false;
+    }
+    return true;
 }
 
 } // namespace driver

@@ -27,5 +27,5 @@ struct CommandStep {
 };
 
 // The steps for a WM_COMMAND's whole wParam: a notification code in the high word matches no button,
-// and 112/113 do nothing while the display-change latch is set.
+// and ID_RES_NORMAL/ID_RES_HIGH do nothing while the display-change latch is set.
 std::vector<CommandStep> CommandSteps(WPARAM wParam, bool bDisplayChangeLatch);

@@ -1,7 +1,9 @@
 #include "app/kestrel_menu_app.h"
 
 #include "controller/kestrel_menu_dlg.h"
+#include "guarded_call.h"
 #include "protocol/menu.h"
+#include "trace/debug_trace.h"
 #include "windowclass.h"
 
 // The program's one application object, made before start-up runs.
@@ -38,10 +40,10 @@ BOOL CKestrelMenuApp::InitInstance()
     m_com.emplace();
     m_gdiplus.emplace();
 
+    // What the framework cannot hand back goes where Popbar's other diagnostics go.
+    fw::ReportFailuresTo([](const wchar_t* pszText) { DebugOut(pszText); });
     CKestrelMenuDlg dlg;
-    m_pMainWnd = &dlg;
     dlg.DoModal();
-    m_pMainWnd = nullptr;
     return FALSE;
 }
 

@@ -3,10 +3,11 @@
 #include "accessible_window.h"
 #include "controller/init_steps.h"
 #include "controller/menu_placement.h"
+#include "controller/open_steps.h"
+#include "errors.h"
 #include "keyhook/key_reports.h"
 #include "keyhook/outside_click_hook.h"
 #include "messagebox.h"
-#include "controller/open_steps.h"
 #include "peers/screen_hub.h"
 #include "popbar_resource.h"
 #include "protocol/keyrelay.h"
@@ -76,12 +77,19 @@ LRESULT CKestrelMenuDlg::OnInitDialog(WPARAM, LPARAM, BOOL&)
         m_hResource = LoadResourceLibrary(m_hInstance);
         return static_cast<bool>(m_hResource);
     };
-    steps.findScreenHub = [] { FindScreenHubWindow(); };
-    steps.createButtons = [this] { return CreateButtons(m_pButtons, m_hResource.get()); };
+    steps.findScreenHub = [] {
+        // Not yet running is usual at log-on: the menu key starts it.
+        if (!FindScreenHubWindow())
+            DebugTrace(L"\nInit : Screen Hub not running yet");
+    };
+    steps.createButtons = [this] { return CreateButtons(m_buttons, m_hResource.get()); };
     steps.layoutButtons = [this] {
-        return LayoutButtons(
-            m_pButtons, m_hWndMenu, m_hInstance, [this] { ApplyDisplayMode(); },
+        const HRESULT hr = LayoutButtons(
+            m_buttons, m_hWndMenu, m_hInstance, [this] { ApplyDisplayMode(); },
             [] { PostHubCommand(HUBCMD_AVAILABILITY, 0); });
+        if (FAILED(hr))
+            DebugTrace(L"\nInit : a button window not made: %s", fw::ResultText(hr).c_str());
+        return hr;
     };
     if (const wchar_t* pszFailure = RunInitSteps(steps)) {
         FailWith(pszFailure);
@@ -116,7 +124,9 @@ bool CKestrelMenuDlg::FinishInitialisation()
         return false;
 
     ::SetTimer(m_hWnd, TIMER_AUTOHIDE, kAutoHidePeriodMs, nullptr);
-    KbdHkSetHookOwner(m_hWnd, g_nKeyRelayMessage);
+    // Without KeyRelay's keys the menu never opens: say so where a developer looks.
+    if (!KbdHkSetHookOwner(m_hWnd, g_nKeyRelayMessage))
+        DebugTrace(L"\nInit : KeyRelay did not take the menu window");
     ::PostMessageW(m_hWndMenu, MSG_HIDEMENU, 0, 0);
     return true;
 }

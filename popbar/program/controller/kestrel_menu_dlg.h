@@ -90,7 +90,7 @@ private:
     fw::gdiplus_ptr<Gdiplus::Image> m_pBackground;
     int m_nSelected = -1;
     bool m_bDisplayChangeLatch = false;
-    MenuButtons m_pButtons;
+    MenuButtons m_buttons;
     HICON m_hIcon = nullptr;
     HINSTANCE m_hInstance = nullptr;
     HWND m_hWndMenu = nullptr;

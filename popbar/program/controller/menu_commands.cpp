@@ -26,7 +26,7 @@ void CKestrelMenuDlg::RunCommandStep(const CommandStep& step)
     case CommandStepKind::MarkSelected:
     case CommandStepKind::MarkNotSelected: {
         const BOOL bOn = step.kind == CommandStepKind::MarkSelected;
-        ForEachButtonWithId(m_pButtons, step.nID, [&](CImageButton& button) { button.SetOn(bOn); });
+        ForEachButtonWithId(m_buttons, step.nID, [&](CImageButton& button) { button.SetOn(bOn); });
         break;
     }
     case CommandStepKind::PostToHub:

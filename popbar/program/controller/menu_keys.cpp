@@ -80,7 +80,7 @@ WalkButtons CKestrelMenuDlg::WalkView() const
 {
     WalkButtons walk;
     for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
-        const CImageButton& button = *m_pButtons[nSlot];
+        const CImageButton& button = *m_buttons[nSlot];
         walk[nSlot] = {button.State(), button.IsVisible(), button.IsEnabled() != FALSE};
     }
     return walk;
@@ -91,8 +91,8 @@ void CKestrelMenuDlg::Walk(int (*step)(WalkButtons&))
     WalkButtons walk = WalkView();
     m_nSelected = step(walk);
     for (int nSlot = 0; nSlot < kButtonCount; ++nSlot) {
-        if (walk[nSlot].nState != m_pButtons[nSlot]->State())
-            m_pButtons[nSlot]->SetState(walk[nSlot].nState);
+        if (walk[nSlot].nState != m_buttons[nSlot]->State())
+            m_buttons[nSlot]->SetState(walk[nSlot].nState);
     }
 }
 
@@ -102,8 +102,8 @@ void CKestrelMenuDlg::ActivatePressed()
     if (m_nSelected < 0)
         return;
     // Sent, so the command has run before the highlight comes back.
-    ::SendMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(m_pButtons[m_nSelected]->ID(), 0), 0);
-    m_pButtons[m_nSelected]->SetState(STATE_HOVER);
+    ::SendMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(m_buttons[m_nSelected]->ID(), 0), 0);
+    m_buttons[m_nSelected]->SetState(STATE_HOVER);
 }
 
 void CKestrelMenuDlg::OnMenuMouseMove()

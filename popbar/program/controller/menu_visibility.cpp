@@ -57,7 +57,7 @@ void CKestrelMenuDlg::OnMenuKey()
     ::PostMessageW(g_hWndScreenHub, MSG_MENUOPENED, 0, 0);
 
     DebugTrace((status & STATUS_WIRED_LAN_ON) ? L"\nMSG_MENUBTN : Wired LAN ON" : L"\nMSG_MENUBTN : Wired LAN OFF");
-    ShowStatusFaces(m_pButtons, status);
+    ShowStatusFaces(m_buttons, status);
     MarkOpenStep(OpenStep::LooksSet);
     ApplyDisplayMode();
     MarkOpenStep(OpenStep::DisplayFaceSet);
@@ -88,7 +88,7 @@ LRESULT CKestrelMenuDlg::OnHubCommand(WPARAM wParam, LPARAM lParam, BOOL& bHandl
     switch (wParam) {
     case HUBCMD_AVAILABILITY:
         for (UINT nID : {ID_RES_NORMAL, ID_RES_HIGH})
-            ForEachButtonWithId(m_pButtons, nID, [&](CImageButton& button) { button.Enable(lParam == AVAILABLE); });
+            ForEachButtonWithId(m_buttons, nID, [&](CImageButton& button) { button.Enable(lParam == AVAILABLE); });
         break;
     case HUBCMD_RELOADDISPLAY:
         ApplyDisplayMode();
@@ -182,7 +182,7 @@ bool CKestrelMenuDlg::IsMenuVisible() const
 void CKestrelMenuDlg::ApplyDisplayMode()
 {
     if (const std::optional<DWORD> mode = ReadDisplayMode())
-        ShowDisplayFace(m_pButtons, *mode);
+        ShowDisplayFace(m_buttons, *mode);
     ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
 }
 

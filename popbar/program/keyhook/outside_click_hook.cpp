@@ -1,7 +1,9 @@
 #include "keyhook/outside_click_hook.h"
 
+#include "errors.h"
 #include "keyhook/hook_decisions.h"
 #include "protocol/menu.h"
+#include "trace/debug_trace.h"
 
 HWND g_hWndMenu = nullptr;
 fw::unique_hook g_hMouseHook;
@@ -12,6 +14,10 @@ int InstallOutsideClickHook()
         return 0;
     // A failure leaves the handle empty, so the next arming tries again.
     g_hMouseHook.reset(::SetWindowsHookExW(WH_MOUSE_LL, OutsideClickProc, ::GetModuleHandleW(nullptr), 0));
+    if (!g_hMouseHook) {
+        DebugTrace(L"\nOutside click : no hook: %s", fw::ResultText(fw::LastErrorResult(false)).c_str());
+        return 0;
+    }
     return 1;
 }
 

@@ -1,9 +1,11 @@
 #include "peers/screen_hub.h"
 
+#include "errors.h"
 #include "peers/screen_hub_path.h"
 #include "program_path.h"
 #include "protocol/screen_hub.h"
 #include "registry.h"
+#include "trace/debug_trace.h"
 
 #include <shellapi.h>
 
@@ -52,10 +54,16 @@ bool EnsureScreenHubRunning()
 {
     if (::FindWindowW(nullptr, kScreenHubTitle))
         return true;
-    const auto path = ScreenHubPathFrom(fw::OwnProgramPath());
-    if (!path)
+    const std::wstring own = fw::OwnProgramPath();
+    const auto path = ScreenHubPathFrom(own);
+    if (!path) {
+        DebugTrace(L"\nScreen Hub : no folder beside %s", own.c_str());
         return false;
+    }
     const auto result = reinterpret_cast<INT_PTR>(
         ::ShellExecuteW(nullptr, nullptr, path->c_str(), nullptr, L".", SW_SHOWNORMAL));
+    // Up to 32 the shell's answer is an error code, most of them the system's own.
+    if (result <= 32)
+        DebugTrace(L"\nScreen Hub : not started: %s", fw::ErrorText(static_cast<DWORD>(result)).c_str());
     return result != ERROR_FILE_NOT_FOUND;
 }

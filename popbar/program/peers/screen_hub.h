@@ -17,4 +17,5 @@ std::optional<DWORD> ReadDisplayMode();
 // nothing waits for an answer. Lost only when Screen Hub has no window at all.
 void PostHubCommand(WPARAM nCode, LPARAM nArgument);
 // True when Screen Hub runs or its start was handed to the shell; false when it could not be found.
+// Why a start failed goes to the trace.
 bool EnsureScreenHubRunning();

@@ -2,14 +2,14 @@
 
 #include "accessible_window.h"
 #include "controller/open_steps.h"
+#include "errors.h"
 #include "handles.h"
 #include "protocol/menu.h"
 #include "skin/skin_loader.h"
+#include "window_binding.h"
 #include "windowclass.h"
 
 #include <commctrl.h>
-
-#include <map>
 
 namespace {
 
@@ -17,15 +17,11 @@ constexpr wchar_t kWindowName[] = L"KESTREL_MENU Button";
 // WS_CHILD with the owner-draw value in the class bits, which this class gives no meaning.
 constexpr DWORD kButtonStyle = 0x4000000B;
 
-// Every live button window and its object: how the window procedure finds its button. Nothing
-// touches it before the first window exists.
-std::map<HWND, CImageButton*> s_mapButtons;
-
-void RegisterButtonClass(HINSTANCE hInstance, WNDPROC pfnWndProc)
+void RegisterButtonClass(HINSTANCE hInstance)
 {
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = pfnWndProc;
+    wc.lpfnWndProc = &fw::BoundWindowProc<CImageButton>;
     wc.hInstance = hInstance;
     wc.hIcon = ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
     wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
@@ -39,17 +35,15 @@ void RegisterButtonClass(HINSTANCE hInstance, WNDPROC pfnWndProc)
 
 CImageButton::~CImageButton()
 {
-    if (m_hWnd)
-        ::DestroyWindow(m_hWnd);
-    // No entry may outlive its object, even if the window could not be destroyed here.
-    for (auto it = s_mapButtons.begin(); it != s_mapButtons.end();)
-        it = it->second == this ? s_mapButtons.erase(it) : std::next(it);
+    // A window that outlives its object (one of another thread cannot be destroyed here) must not
+    // name it any more.
+    if (m_hWnd && !::DestroyWindow(m_hWnd))
+        ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
 }
 
 CImageButton* CImageButton::FromHandle(HWND hWnd)
 {
-    const auto it = s_mapButtons.find(hWnd);
-    return it == s_mapButtons.end() ? nullptr : it->second;
+    return fw::BoundObject<CImageButton>(hWnd);
 }
 
 void CImageButton::LoadSlot(fw::gdiplus_ptr<Gdiplus::Image>& slot, HMODULE hResource, WORD nID)
@@ -82,24 +76,27 @@ void CImageButton::LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed
 HRESULT CImageButton::Create(int x, int y, int nWidth, int nHeight, UINT nID, HWND hWndParent,
                              HINSTANCE hInstance, int nCmdShow)
 {
-    RegisterButtonClass(hInstance, &CImageButton::WndProc);
+    RegisterButtonClass(hInstance);
     m_hWndParent = hWndParent;
     m_nID = nID;
     m_nWidth = nWidth;
     m_nHeight = nHeight;
-    // Its map entry goes with the old window (WM_NCDESTROY).
+    // The old window stops naming this button as it goes (WM_NCDESTROY).
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
     m_bOn = TRUE;
     m_bEnabled = TRUE;
     m_nState = STATE_NORMAL;
 
-    HWND hWnd = ::CreateWindowExW(0, kMenuButtonClass, kWindowName, kButtonStyle, x, y, nWidth, nHeight, hWndParent,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), hInstance, nullptr);
-    m_hWnd = hWnd;
-    if (!hWnd)
-        return E_FAIL;
-    s_mapButtons[hWnd] = this;
+    // The window names its button from WM_NCCREATE on, and the button its window from WM_NCCREATE.
+    const HWND hWnd =
+        ::CreateWindowExW(0, kMenuButtonClass, kWindowName, kButtonStyle, x, y, nWidth, nHeight, hWndParent,
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), hInstance, this);
+    if (!hWnd) {
+        const HRESULT hr = fw::LastErrorResult(false);
+        m_hWnd = nullptr;
+        return hr;
+    }
     ::ShowWindow(hWnd, nCmdShow);
     Invalidate(FALSE);
     return S_OK;
@@ -195,25 +192,6 @@ void CImageButton::Paint(HDC hdc) const
     DrawStretched(graphics, Face(ChooseFace(m_bOn, m_bEnabled, m_nState)), 0, 0, m_nWidth, m_nHeight);
 }
 
-LRESULT CALLBACK CImageButton::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    CImageButton* pButton = FromHandle(hWnd);
-    if (!pButton)
-        return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
-    if (uMsg == WM_NCDESTROY) {
-        s_mapButtons.erase(hWnd);
-        if (pButton->m_hWnd == hWnd)
-            pButton->m_hWnd = nullptr;
-        return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
-    }
-    // No exception may unwind into the system's code that called us.
-    try {
-        return pButton->OnMessage(uMsg, wParam, lParam);
-    } catch (...) {
-        return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
-    }
-}
-
 void CImageButton::OnPaint()
 {
     // BeginPaint sends the frame and erase messages on its way; the face drawn right after it covers
@@ -227,9 +205,16 @@ void CImageButton::OnPaint()
     MarkOpenStep(OpenStep::Painted);
 }
 
-LRESULT CImageButton::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
+LRESULT CImageButton::OnMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg) {
+    case WM_NCCREATE:
+        m_hWnd = hWnd;
+        break;
+    case WM_NCDESTROY:
+        if (m_hWnd == hWnd)
+            m_hWnd = nullptr;
+        break;
     case WM_PAINT:
     case WM_NCPAINT:
         OnPaint();
@@ -267,6 +252,7 @@ LRESULT CImageButton::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
             return fw::AccessibleDescription{AccessibleName(::GetModuleHandleW(nullptr), facts), facts.nRole, facts.nState};
         });
     default:
-        return ::DefWindowProcW(m_hWnd, uMsg, wParam, lParam);
+        break;
     }
+    return ::DefWindowProcW(hWnd, uMsg, wParam, lParam);
 }

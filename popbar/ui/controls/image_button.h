@@ -21,7 +21,8 @@ public:
     void LoadImages(HMODULE hResource, WORD nOnNormal, WORD nOnPressed, WORD nOnHover, WORD nOffNormal,
                     WORD nOffPressed, WORD nOffHover);
 
-    // Creates the button's window (replacing one it already has); S_OK or E_FAIL.
+    // Creates the button's window (replacing one it already has); S_OK, or why the window could not
+    // be made.
     HRESULT Create(int x, int y, int nWidth, int nHeight, UINT nID, HWND hWndParent, HINSTANCE hInstance,
                    int nCmdShow);
 
@@ -55,6 +56,9 @@ public:
     // The button whose window this is; null for any other window, live or gone.
     static CImageButton* FromHandle(HWND hWnd);
 
+    // Every message of the button's window, from its WM_NCCREATE on (fw::BoundWindowProc).
+    LRESULT OnMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
 protected:
     // The number the button shows, which its name says too; -1 for none.
     virtual int ShownLevel() const { return -1; }
@@ -72,8 +76,6 @@ protected:
     int m_nHeight = 0;
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
     void OnPaint();
     void Invalidate(BOOL bErase) const;
 

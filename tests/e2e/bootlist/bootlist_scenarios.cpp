@@ -1,7 +1,7 @@
 // Bootlist installed in the prefix's Program Files and run as Windows would run it.
 #include "paths.h"
 #include "answering_run.h"
-#include "registry.h"
+#include "registry_values.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "paths.h"
 #include "process.h"
 #include "protocol/screen_hub.h"
-#include "registry.h"
+#include "registry_values.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "environment.h"
 #include "protocol/keyrelay.h"
-#include "registry.h"
+#include "registry_values.h"
 #include "wait.h"
 #include "window_query.h"
 #include "x_input.h"

@@ -6,7 +6,7 @@
 #include "menu_view.h"
 #include "popbar_session.h"
 #include "process.h"
-#include "registry.h"
+#include "registry_values.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ protected:
         return journal.WaitFor(driver::HubEntry(driver::HubDirection::In, MSG_HUBCMD, nCode, argument), 5000).has_value();
     }
     size_t CountReceived(WPARAM nCode) const { return journal.Count(driver::HubEntry(driver::HubDirection::In, MSG_HUBCMD, nCode)); }
-    HWND VisibleDisplayFace() const { return driver::VisibleMenuButton(popbar.Menu(), 103); }
+    HWND VisibleDisplayFace() const { return driver::VisibleMenuButton(popbar.Menu(), ID_DISPLAYMODE); }
 
     // The settings come back as they were.
     driver::ScopedValue savedStatus{HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA, std::nullopt};

@@ -98,7 +98,7 @@ TEST_F(PopbarAccessible, TheOpenMenuNamesEveryButtonWithItsRoleAndTheStatesItSho
         EXPECT_FALSE(info.nState & STATE_SYSTEM_FOCUSED) << info.nState;
     }
 
-    // Screen Hub's answer to code 24 makes the resolution pair unavailable.
+    // Screen Hub's answer to HUBCMD_AVAILABILITY makes the resolution pair unavailable.
     ASSERT_TRUE(::PostMessageW(popbar.Menu(), MSG_HUBCMD, HUBCMD_AVAILABILITY, 2));
     EXPECT_TRUE(driver::WaitUntil([&] {
         const auto buttonsNow = ButtonsByName();

@@ -182,7 +182,7 @@ protected:
 };
 
 // The longest of the posted round trips (the resolution pair disabled and enabled again by Screen
-// Hub's code 24, seen from here as the buttons' state) until the toggle ends; nothing when one of them
+// Hub's HUBCMD_AVAILABILITY, seen from here as the buttons' state) until the toggle ends; nothing when one of them
 // took longer than nLimitMs.
 std::optional<DWORD> LongestRoundTrip(HWND hWndMenu, const std::function<bool()>& ended, DWORD nLimitMs, int& nRounds)
 {
@@ -202,7 +202,7 @@ std::optional<DWORD> LongestRoundTrip(HWND hWndMenu, const std::function<bool()>
 
 // A keyboard that takes a minute to become ready: the toggle waits five seconds for it before it runs
 // the show-hide program, as it always did, but on its own thread. Throughout, posted messages are
-// handled and painted at once, the outside click becomes command 104, and the menu key reaches Screen
+// handled and painted at once, the outside click becomes ID_SCREEN_ON, and the menu key reaches Screen
 // Hub and hides the menu; a second dial key meanwhile is dropped. After the wait the outside-click hook
 // still works.
 TEST_F(PopbarDialToggleWaits, TheMenuAnswersAtOnceWhileTheToggleWaitsForTheKeyboard)
@@ -225,7 +225,7 @@ TEST_F(PopbarDialToggleWaits, TheMenuAnswersAtOnceWhileTheToggleWaitsForTheKeybo
     }, 100, nRounds);
     EXPECT_TRUE(longest) << "a posted message waited more than 100 ms for the menu";
     ASSERT_TRUE(driver::ClickAt({400, 500}));
-    EXPECT_TRUE(Received(HUBCMD_SCREEN, SWITCH_ON)) << "the outside click became command 104";
+    EXPECT_TRUE(Received(HUBCMD_SCREEN, SWITCH_ON)) << "the outside click became ID_SCREEN_ON";
     ASSERT_TRUE(PressKey(kMenuKeyScanCode));
     EXPECT_TRUE(journal.WaitFor(driver::HubEntry(driver::HubDirection::In, MSG_MENUKEYAGAIN, 0, 0), 5000).has_value());
     EXPECT_TRUE(driver::WaitUntil([&] { return !popbar.IsMenuVisible(); })) << "the menu key hid the menu";
@@ -240,7 +240,7 @@ TEST_F(PopbarDialToggleWaits, TheMenuAnswersAtOnceWhileTheToggleWaitsForTheKeybo
     EXPECT_EQ(dialJournal.Count(L"showHide.exe", L"no keyboard"), 1u) << "the second dial key was dropped";
     EXPECT_TRUE(viewer.WaitFor(kToggleDone));
 
-    // After the wait: armed again, the next click anywhere is command 104 again.
+    // After the wait: armed again, the next click anywhere is ID_SCREEN_ON again.
     OpenMenu();
     ASSERT_TRUE(Press(ID_SCREEN_OFF));
     ASSERT_TRUE(driver::WaitUntil([&] { return CountReceived(HUBCMD_SCREEN) == 3; }));

@@ -5,7 +5,7 @@
 #include "hub_fixture.h"
 #include "menu_rows.h"
 #include "menu_view.h"
-#include "registry.h"
+#include "registry_values.h"
 #include "wait.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "hub_fixture.h"
 #include "menu_rows.h"
 #include "desktop_size.h"
-#include "registry.h"
+#include "registry_values.h"
 #include "wait.h"
 #include "x_input.h"
 

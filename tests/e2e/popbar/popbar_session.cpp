@@ -1,8 +1,9 @@
 #include "popbar_session.h"
 
 #include "paths.h"
+#include "popbar_resource.h"
 #include "popbar_menu.h"
-#include "registry.h"
+#include "registry_values.h"
 #include "wait.h"
 #include "window_query.h"
 
@@ -53,7 +54,7 @@ INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM)
 std::optional<SIZE> TemplateSize(const std::wstring& program)
 {
     const fw::unique_hmodule module(::LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-    const HRSRC hInfo = module ? ::FindResourceW(module.get(), MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(5) /* RT_DIALOG */) : nullptr;
+    const HRSRC hInfo = module ? ::FindResourceW(module.get(), MAKEINTRESOURCEW(IDD_KESTREL_MENU), MAKEINTRESOURCEW(5) /* RT_DIALOG */) : nullptr;
     const HGLOBAL hData = hInfo ? ::LoadResource(module.get(), hInfo) : nullptr;
     if (!hData)
         return std::nullopt;

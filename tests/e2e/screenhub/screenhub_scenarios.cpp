@@ -8,7 +8,7 @@
 #include "process.h"
 #include "protocol/menu.h"
 #include "protocol/screen_hub.h"
-#include "registry.h"
+#include "registry_values.h"
 #include "wait.h"
 #include "window_query.h"
 

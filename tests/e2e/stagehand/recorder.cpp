@@ -3,6 +3,8 @@
 //   recorder.exe TAG [hold] [linger] ...
 // "hold" keeps it running until the event "StagehandTestRelease-TAG" is set (at most a minute);
 // "linger" keeps it running for 300 ms. Anything else is only recorded.
+#include "program_path.h"
+
 #include <windows.h>
 
 #include <string>
@@ -11,10 +13,8 @@ namespace {
 
 std::string OwnFolder()
 {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
+    const std::string path = fw::OwnProgramPathAnsi();
+    return path.substr(0, path.find_last_of('\\') + 1);
 }
 
 unsigned long long NowMs()

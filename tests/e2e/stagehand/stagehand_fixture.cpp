@@ -1,7 +1,7 @@
 #include "stagehand_fixture.h"
 
 #include "paths.h"
-#include "registry.h"
+#include "registry_values.h"
 #include "wait.h"
 #include "window_query.h"
 

@@ -4,7 +4,7 @@
 
 #include "paths.h"
 #include "process.h"
-#include "registry.h"
+#include "registry_values.h"
 #include "wait.h"
 #include "window_query.h"
 

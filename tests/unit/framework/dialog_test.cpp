@@ -1,6 +1,7 @@
 // The framework's dialog: modal loop, first look for PreTranslateMessage, dialog keys, and the one
 // message map with its fall-through to the defaults.
 #include "dialog.h"
+#include "guarded_call.h"
 #include "test_ids.h"
 
 #include <gtest/gtest.h>
@@ -244,6 +245,9 @@ TEST(Dialog, DeclinedMessageGoesOnAndAThrowingHandlerLeavesItToTheDefault)
     EXPECT_EQ(declined, 8) << "the next entry for the message handled it";
     EXPECT_EQ(declining.events, (std::vector<std::string>{"ping 1", "ping again"}));
 
+    static std::vector<std::wstring> s_reports;
+    s_reports.clear();
+    fw::ReportFailuresTo([](const wchar_t* pszText) { s_reports.push_back(pszText); });
     CTestDlg throwing;
     LRESULT thrown = -1;
     throwing.ping = CTestDlg::Ping::Throw;
@@ -252,5 +256,7 @@ TEST(Dialog, DeclinedMessageGoesOnAndAThrowingHandlerLeavesItToTheDefault)
         d.Post(WM_FINISH, 3);
     };
     EXPECT_EQ(throwing.DoModal(), 3) << "the dialog runs on";
+    fw::ReportFailuresTo(nullptr);
     EXPECT_EQ(thrown, 0) << "the dialog class's own answer";
+    EXPECT_EQ(s_reports, (std::vector<std::wstring>{L"\nException : dialog procedure: ping"}));
 }

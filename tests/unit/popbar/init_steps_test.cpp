@@ -38,34 +38,28 @@ using Calls = std::vector<std::string>;
 
 } // namespace
 
-TEST(InitSteps, AllStepsRunInOrderAndSucceed)
+// The first failure stops the steps after it, and each failure has its own text for the user.
+TEST(InitSteps, TheFirstFailureStopsTheRestWithItsOwnText)
 {
-    const StepsRun run = RunWith(true, true, S_OK);
-    EXPECT_EQ(run.calls, (Calls{"resource", "screenhub", "create", "layout"}));
-    EXPECT_EQ(run.text, nullptr);
-}
-
-TEST(InitSteps, MissingResourceStopsBeforeEverythingElse)
-{
-    const StepsRun run = RunWith(false, true, S_OK);
-    EXPECT_EQ(run.calls, (Calls{"resource"}));
-    ASSERT_NE(run.text, nullptr);
-    EXPECT_STREQ(run.text, L"Can not load the resource.");
-}
-
-TEST(InitSteps, ButtonBuildFailureStopsBeforeTheLayout)
-{
-    const StepsRun run = RunWith(true, false, S_OK);
-    EXPECT_EQ(run.calls, (Calls{"resource", "screenhub", "create"}));
-    ASSERT_NE(run.text, nullptr);
-    EXPECT_STREQ(run.text, L"Can not Initialize!");
-}
-
-TEST(InitSteps, LayoutFailureNamesTheMenu)
-{
-    const StepsRun run = RunWith(true, true, E_FAIL);
-    EXPECT_EQ(run.calls, (Calls{"resource", "screenhub", "create", "layout"}));
-    ASSERT_NE(run.text, nullptr);
-    EXPECT_STREQ(run.text, L"Can not Create Menu!");
-    EXPECT_STREQ(RunWith(true, true, S_FALSE).text, L"Can not Create Menu!") << "only S_OK counts as done";
+    struct Case {
+        const char* pszWhat;
+        bool bResource;
+        bool bCreate;
+        HRESULT hrLayout;
+        Calls calls;
+        const wchar_t* pszText;
+    };
+    const Calls all{"resource", "screenhub", "create", "layout"};
+    const Case cases[] = {
+        {"all done", true, true, S_OK, all, nullptr},
+        {"no skin: nothing else is tried", false, true, S_OK, {"resource"}, L"Can not load the resource."},
+        {"no buttons: no layout", true, false, S_OK, {"resource", "screenhub", "create"}, L"Can not Initialize!"},
+        {"a window not made", true, true, HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE), all, L"Can not Create Menu!"},
+        {"only S_OK counts as done", true, true, S_FALSE, all, L"Can not Create Menu!"},
+    };
+    for (const Case& c : cases) {
+        const StepsRun run = RunWith(c.bResource, c.bCreate, c.hrLayout);
+        EXPECT_EQ(run.calls, c.calls) << c.pszWhat;
+        EXPECT_EQ(run.text ? std::wstring(run.text) : std::wstring(L"none"), c.pszText ? c.pszText : L"none") << c.pszWhat;
+    }
 }

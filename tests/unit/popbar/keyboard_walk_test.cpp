@@ -56,8 +56,8 @@ const WalkCase kWalkCases[] = {
     {"Up with nothing highlighted takes slot 0, hidden or not", 2, {}, -1, "U", 0},
     {"a second Up finds no visible highlight and takes slot 0 again", 2, {}, -1, "UU", 0},
     {"Down from hidden slot 0 moves to the next visible face", 2, {}, -1, "UD", 2},
-    {"disabled 112/113 are skipped going down", 0, {8, 9}, 7, "D", 10},
-    {"disabled 112/113 are skipped going up", 0, {8, 9}, 10, "U", 7},
+    {"disabled resolution pair is skipped going down", 0, {8, 9}, 7, "D", 10},
+    {"disabled resolution pair is skipped going up", 0, {8, 9}, 10, "U", 7},
     {"Down stays when nothing below can take the highlight", 0, {16}, 15, "D", 15},
     {"a highlight walks down and back up to where it began", 1, {8, 9}, -1, "DDDDDDUUUUU", 1},
 };

@@ -9,13 +9,16 @@ const SIZE kMenu{340, 335};
 
 } // namespace
 
-TEST(MenuPlacement, OpensFivePixelsFromTheRightEdgeAndTheTop)
+// Open, the menu keeps a 5-pixel margin to the desktop's right edge and top, whatever the width: on
+// the desktop whole when it fits, cut on the left (never on the right) when it does not.
+TEST(MenuPlacement, OpensInTheTopRightCornerWithAMarginOfFive)
 {
-    const POINT at = OpenMenuPlace(1024, kMenu);
-    EXPECT_EQ(at.x, 1024 - 340 - 5);
-    EXPECT_EQ(at.y, 5);
-    EXPECT_EQ(OpenMenuPlace(800, kMenu).x, 455) << "a narrower desktop moves the menu left";
-    EXPECT_EQ(OpenMenuPlace(300, kMenu).x, -45) << "a desktop narrower than the menu puts it partly off-screen";
+    for (const LONG nRight : {1920L, 1024L, 800L, 345L, 300L}) {
+        const POINT at = OpenMenuPlace(nRight, kMenu);
+        EXPECT_EQ(nRight - (at.x + kMenu.cx), 5) << nRight;
+        EXPECT_EQ(at.y, 5) << nRight;
+        EXPECT_EQ(at.x >= 0, nRight >= kMenu.cx + 5) << nRight;
+    }
 }
 
 TEST(MenuPlacement, ParksEntirelyOffTheDesktop)

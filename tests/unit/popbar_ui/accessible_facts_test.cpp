@@ -81,7 +81,7 @@ TEST(AccessibleFacts, StatesFollowTheLooks)
         {"every pair", ID_WIRELESS_ON, true, true, true, STATE_NORMAL, kUsable | STATE_SYSTEM_CHECKED},
         {"a single button is never checked", ID_BRIGHTER, true, true, true, STATE_NORMAL, kUsable},
         {"resolution available", ID_RES_NORMAL, true, true, true, STATE_NORMAL, kUsable},
-        {"resolution after code 24", ID_RES_HIGH, true, false, false, STATE_NORMAL, STATE_SYSTEM_UNAVAILABLE},
+        {"resolution after HUBCMD_AVAILABILITY", ID_RES_HIGH, true, false, false, STATE_NORMAL, STATE_SYSTEM_UNAVAILABLE},
         {"hidden display face", ID_DISPLAYMODE, false, false, false, STATE_NORMAL,
          STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE},
         {"highlighted", ID_DARKER, true, true, true, STATE_HOVER, kUsable | kHighlighted},

@@ -1,4 +1,4 @@
-// The image button with real windows: its map entry, the mouse states, the posted command and its faces.
+// The image button with real windows: its window, the mouse states, the posted command and its faces.
 #include "controls/image_button.h"
 #include "controls/image_button_battery.h"
 #include "protocol/menu.h"
@@ -49,67 +49,56 @@ protected:
     void PutCursorOnButton() { ::SetCursorPos(kLeft + 10 + 50, kTop + 10 + 15); }
 };
 
-TEST_F(ImageButtonTest, CreateMakesAVisibleChildAndAMapEntry)
+TEST_F(ImageButtonTest, CreateMakesAChildOnTheGridThatACreateAgainReplaces)
 {
+    ASSERT_EQ(CreateButton(SW_HIDE), S_OK);
+    EXPECT_FALSE(::GetWindowLongW(button.Window(), GWL_STYLE) & WS_VISIBLE);
+    HWND hOld = button.Window();
+    button.SetOn(FALSE);
     ASSERT_EQ(CreateButton(), S_OK);
+    EXPECT_FALSE(::IsWindow(hOld));
+    EXPECT_EQ(CImageButton::FromHandle(hOld), nullptr);
     ASSERT_TRUE(::IsWindow(button.Window()));
     EXPECT_EQ(CImageButton::FromHandle(button.Window()), &button);
     EXPECT_EQ(::GetParent(button.Window()), parent.get());
     EXPECT_EQ(static_cast<UINT>(::GetDlgCtrlID(button.Window())), kID);
     EXPECT_EQ(::GetWindowLongW(button.Window(), GWL_STYLE), static_cast<LONG>(0x4000000B | WS_VISIBLE));
-    EXPECT_EQ(::GetClassLongW(button.Window(), GCL_STYLE), static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW));
     RECT rc{};
     ::GetClientRect(button.Window(), &rc);
     EXPECT_EQ(rc.right, 100);
     EXPECT_EQ(rc.bottom, 30);
     EXPECT_EQ(button.State(), STATE_NORMAL);
-    EXPECT_TRUE(button.IsOn());
+    EXPECT_TRUE(button.IsOn()) << "a new window starts lit";
     EXPECT_TRUE(button.IsEnabled());
 }
 
-TEST_F(ImageButtonTest, HiddenCreateMakesNoVisibleWindow)
-{
-    ASSERT_EQ(CreateButton(SW_HIDE), S_OK);
-    EXPECT_FALSE(::GetWindowLongW(button.Window(), GWL_STYLE) & WS_VISIBLE);
-}
-
-TEST_F(ImageButtonTest, CreateTwiceReplacesTheWindowAndItsMapEntry)
-{
-    ASSERT_EQ(CreateButton(), S_OK);
-    HWND hOld = button.Window();
-    button.SetOn(FALSE);
-    ASSERT_EQ(CreateButton(), S_OK);
-    EXPECT_NE(button.Window(), hOld);
-    EXPECT_FALSE(::IsWindow(hOld));
-    EXPECT_EQ(CImageButton::FromHandle(hOld), nullptr);
-    EXPECT_EQ(CImageButton::FromHandle(button.Window()), &button);
-    EXPECT_TRUE(button.IsOn());
-}
-
-TEST_F(ImageButtonTest, FailedCreateLeavesNoWindowAndNoEntry)
+TEST_F(ImageButtonTest, AFailedCreateSaysWhyAndAWindowGoneOrStrayIsNoButton)
 {
     HWND hNotAWindow = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFE));
-    EXPECT_EQ(button.Create(0, 0, 100, 30, kID, hNotAWindow, ::GetModuleHandleW(nullptr), SW_SHOW), E_FAIL);
+    EXPECT_EQ(button.Create(0, 0, 100, 30, kID, hNotAWindow, ::GetModuleHandleW(nullptr), SW_SHOW),
+              HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE));
     EXPECT_EQ(button.Window(), nullptr);
-    EXPECT_EQ(CImageButton::FromHandle(nullptr), nullptr);
-}
 
-TEST_F(ImageButtonTest, DestroyingTheObjectOrTheWindowRemovesTheEntry)
-{
     HWND hWnd = nullptr;
     {
         CImageButton scoped;
         ASSERT_EQ(scoped.Create(0, 0, 10, 10, kID, parent.get(), ::GetModuleHandleW(nullptr), SW_SHOW), S_OK);
         hWnd = scoped.Window();
     }
-    EXPECT_FALSE(::IsWindow(hWnd));
-    EXPECT_EQ(CImageButton::FromHandle(hWnd), nullptr);
+    EXPECT_FALSE(::IsWindow(hWnd)) << "the window goes with its button";
 
     ASSERT_EQ(CreateButton(), S_OK);
-    hWnd = button.Window();
-    ::DestroyWindow(hWnd);
-    EXPECT_EQ(CImageButton::FromHandle(hWnd), nullptr);
-    EXPECT_EQ(button.Window(), nullptr);
+    ::DestroyWindow(button.Window());
+    EXPECT_EQ(button.Window(), nullptr) << "the button knows its window is gone";
+
+    // A window of the class made without a button: no command, no crash.
+    HWND hStray = ::CreateWindowExW(0, kMenuButtonClass, L"", WS_CHILD, 0, 0, 10, 10, parent.get(), nullptr,
+                                    ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(hStray, nullptr);
+    EXPECT_EQ(CImageButton::FromHandle(hStray), nullptr);
+    ::SendMessageW(hStray, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(parent.TakeCommands(0), 0);
+    ::DestroyWindow(hStray);
 }
 
 TEST_F(ImageButtonTest, MouseMoveHoversAndAsksForOneLeaveNotice)
@@ -178,17 +167,6 @@ TEST_F(ImageButtonTest, QuickSecondClickIsASecondCommand)
         Send(WM_LBUTTONUP);
     }
     EXPECT_EQ(parent.TakeCommands(kID), 2);
-}
-
-TEST_F(ImageButtonTest, WindowUnknownToTheMapGetsDefaultHandling)
-{
-    ASSERT_EQ(CreateButton(), S_OK);
-    HWND hStray = ::CreateWindowExW(0, kMenuButtonClass, L"", WS_CHILD, 0, 0, 10, 10, parent.get(),
-                                    nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(hStray, nullptr);
-    ::SendMessageW(hStray, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(parent.TakeCommands(0), 0);
-    ::DestroyWindow(hStray);
 }
 
 TEST_F(ImageButtonTest, ShowAndEnableDriveTheFlags)

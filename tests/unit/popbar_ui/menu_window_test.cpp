@@ -101,7 +101,7 @@ TEST_F(MenuLayoutTest, SeventeenWindowsOnTheGrid)
 TEST_F(MenuLayoutTest, FirstFailingCreateEndsTheLayout)
 {
     HWND hNotAWindow = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFE));
-    EXPECT_EQ(Layout(hNotAWindow), E_FAIL);
+    EXPECT_EQ(Layout(hNotAWindow), HRESULT_FROM_WIN32(ERROR_INVALID_WINDOW_HANDLE)) << "the first failure's reason";
     EXPECT_TRUE(calls.empty());
     for (int nSlot = 0; nSlot < kButtonCount; ++nSlot)
         EXPECT_FALSE(Exists(nSlot)) << nSlot;

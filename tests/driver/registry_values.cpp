@@ -1,4 +1,4 @@
-#include "registry.h"
+#include "registry_values.h"
 
 #include <cstring>
 
