@@ -126,6 +126,13 @@ TEST_F(DebugViewer, ReceivesTheMenuKeyAndPositionTexts)
                                  position;
     EXPECT_TRUE(driver::WaitUntil([&] { return driver::ReadWholeFile(output).find(expected) != std::string::npos; }, 5000))
         << driver::ReadWholeFile(output);
+    // No Screen Hub stands beside this Popbar: what it could not do is said, with the system's reason.
+    const std::string traces = driver::ReadWholeFile(output);
+    EXPECT_NE(traces.find("\nInit : Screen Hub not running yet\n"), std::string::npos) << traces;
+    const size_t notStarted = traces.find("\nScreen Hub : not started: ");
+    ASSERT_NE(notStarted, std::string::npos) << traces;
+    EXPECT_LT(notStarted, traces.find("\nMSG_MENUBTN : Menu SHOW")) << "said as the menu key tried it";
+    EXPECT_NE(traces.find("(error ", notStarted), std::string::npos) << traces;
     ::DeleteFileW(output.c_str());
 }
 
