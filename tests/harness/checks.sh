@@ -1,11 +1,24 @@
 # Checks for the scenario scripts, sourced by them: one line per check ("ok: ..." or "FAILED: ...") and
-# the questions they ask a Wine prefix (with the session's env sourced, and DRIVER naming driver.exe).
+# the questions they ask a Wine prefix (with the session's env sourced, DRIVER naming driver.exe and
+# work a folder of the script's own that it removes at its end).
 # shellcheck shell=bash
 
 checks=0 failures=0
+# What the last Wine command wrote to its standard error, shown with a failure that follows it: a
+# program that died as it started says why only there.
+wine_errors=${work:?the script needs a work folder}/wine-errors
+wine_said() {
+    grep -v -e '^[0-9a-f]*:fixme:' -e '^$' "$wine_errors" 2>/dev/null | tail -n 20 | sed 's/^/   the last Wine command said: /' || true
+}
 expect() { # expect WHAT ACTUAL EXPECTED
     checks=$((checks + 1))
-    if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: got [$2], expected [$3]"; failures=$((failures + 1)); fi
+    if [ "$2" == "$3" ]; then
+        echo "ok: $1"
+    else
+        echo "FAILED: $1: got [$2], expected [$3]"
+        wine_said
+        failures=$((failures + 1))
+    fi
 }
 # The last line of a scenario script: how many checks passed, and its exit status.
 checks_summary() {
@@ -13,7 +26,7 @@ checks_summary() {
     [ "$failures" -eq 0 ]
 }
 
-wine_out() { "$CORVALE_WINE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+wine_out() { "$CORVALE_WINE" "$@" </dev/null 2>"$wine_errors" | tr -d '\r'; }
 # msiexec with ARGUMENTS, as a user who reads and answers its message boxes: "box CAPTION|TEXT" lines,
 # then "exit CODE" (3010: done, a restart finishes it; 1603: failed). 64-bit Windows' own msiexec
 # installs a 32-bit package as well as a 64-bit one.
