@@ -1,7 +1,7 @@
 #pragma once
 // GDI+ in the handle vocabulary: the session (GdiplusStartup/GdiplusShutdown), and GDI+ objects on
-// the heap, owned while they live and told to the test build's watcher (object_watch.h). Every GDI+ object must be gone
-// before the session ends: GDI+ frees what they point to at shutdown.
+// the heap, owned while they live and told to a test build's watcher (object_watch.h). Every GDI+
+// object must be gone before the session ends: GDI+ frees what they point to at shutdown.
 #include "object_watch.h"
 
 #include <windows.h>

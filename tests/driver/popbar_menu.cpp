@@ -57,19 +57,18 @@ bool OpenMenu(HWND hWndMenu, DWORD nTimeoutMs)
     return WaitUntil([&] { return ::IsWindowVisible(hWndMenu) == TRUE; }, nTimeoutMs);
 }
 
-bool HandlesPostedMessages(HWND hWndMenu, DWORD nTimeoutMs)
+bool PostAvailabilityAndWait(HWND hWndMenu, bool bAvailable, DWORD nTimeoutMs, DWORD nPollMs)
 {
     const HWND hPair = ::GetDlgItem(hWndMenu, ID_RES_NORMAL);
-    if (!hPair)
-        return false;
-    const bool bWasEnabled = ::IsWindowEnabled(hPair) != FALSE;
-    for (const bool bEnabled : {!bWasEnabled, bWasEnabled}) {
-        if (!::PostMessageW(hWndMenu, MSG_HUBCMD, HUBCMD_AVAILABILITY, bEnabled ? AVAILABLE : 0))
-            return false;
-        if (!WaitUntil([&] { return (::IsWindowEnabled(hPair) != FALSE) == bEnabled; }, nTimeoutMs))
-            return false;
-    }
-    return true;
+    return hPair && ::PostMessageW(hWndMenu, MSG_HUBCMD, HUBCMD_AVAILABILITY, bAvailable ? AVAILABLE : 0) &&
+           WaitUntil([&] { return (::IsWindowEnabled(hPair) != FALSE) == bAvailable; }, nTimeoutMs, nPollMs);
+}
+
+bool HandlesPostedMessages(HWND hWndMenu, DWORD nTimeoutMs)
+{
+    const bool bWasAvailable = ::IsWindowEnabled(::GetDlgItem(hWndMenu, ID_RES_NORMAL)) != FALSE;
+    return PostAvailabilityAndWait(hWndMenu, !bWasAvailable, nTimeoutMs) &&
+           PostAvailabilityAndWait(hWndMenu, bWasAvailable, nTimeoutMs);
 }
 
 } // namespace driver

@@ -9,6 +9,7 @@
 #include "popbar_session.h"
 #include "process.h"
 #include "paths.h"
+#include "popbar_menu.h"
 #include "wait.h"
 #include "x_input.h"
 
@@ -182,16 +183,14 @@ protected:
 };
 
 // The longest of the posted round trips (the resolution pair disabled and enabled again by Screen
-// Hub's HUBCMD_AVAILABILITY, seen from here as the buttons' state) until the toggle ends; nothing when one of them
-// took longer than nLimitMs.
+// Hub's availability answer, seen from here as the buttons' state) until the toggle ends; nothing when
+// one of them took longer than nLimitMs.
 std::optional<DWORD> LongestRoundTrip(HWND hWndMenu, const std::function<bool()>& ended, DWORD nLimitMs, int& nRounds)
 {
-    const HWND hButton = ::GetDlgItem(hWndMenu, ID_RES_NORMAL);
     DWORD nLongest = 0;
     for (bool bEnable = false; !ended(); bEnable = !bEnable, ++nRounds) {
         const ULONGLONG posted = ::GetTickCount64();
-        ::PostMessageW(hWndMenu, MSG_HUBCMD, HUBCMD_AVAILABILITY, bEnable ? AVAILABLE : 2);
-        if (!driver::WaitUntil([&] { return (::IsWindowEnabled(hButton) != FALSE) == bEnable; }, nLimitMs, 1))
+        if (!driver::PostAvailabilityAndWait(hWndMenu, bEnable, nLimitMs, 1))
             return std::nullopt;
         nLongest = std::max(nLongest, static_cast<DWORD>(::GetTickCount64() - posted));
     }
