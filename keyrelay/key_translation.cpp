@@ -1,17 +1,6 @@
 #include "key_translation.h"
 
-#include <cwchar>
-
 namespace keyrelay {
-
-namespace {
-
-bool IsUsableVirtualKey(DWORD nKey)
-{
-    return nKey >= 1 && nKey <= 0xFE;
-}
-
-} // namespace
 
 std::optional<KeyReport> TranslateKey(DWORD vkCode, DWORD scanCode, DWORD flags, const StandInKeys& keys)
 {
@@ -21,31 +10,16 @@ std::optional<KeyReport> TranslateKey(DWORD vkCode, DWORD scanCode, DWORD flags,
         return KeyReport{scanCode, flags, false};
 
     const DWORD nUp = flags & LLKHF_UP;
-    if (vkCode == keys.nMenuKey)
+    if (keys.nMenuKey != 0 && vkCode == keys.nMenuKey)
         return KeyReport{kMenuKeyScanCode, LLKHF_EXTENDED | nUp, true};
-    if (vkCode == keys.nDialKey)
+    if (keys.nDialKey != 0 && vkCode == keys.nDialKey)
         return KeyReport{kDialKeyScanCode, LLKHF_EXTENDED | nUp, true};
     return std::nullopt;
 }
 
-std::optional<DWORD> ParseVirtualKey(const wchar_t* pszText)
+DWORD StandInKeyFrom(std::optional<DWORD> setting)
 {
-    if (!pszText || !*pszText)
-        return std::nullopt;
-    wchar_t* pEnd = nullptr;
-    const unsigned long nKey = std::wcstoul(pszText, &pEnd, 0);
-    if (*pEnd != L'\0' || nKey > 0xFE || !IsUsableVirtualKey(static_cast<DWORD>(nKey)))
-        return std::nullopt;
-    return static_cast<DWORD>(nKey);
-}
-
-DWORD ChooseStandInKey(std::optional<DWORD> fromEnvironment, std::optional<DWORD> fromRegistry, DWORD nDefault)
-{
-    if (fromEnvironment && IsUsableVirtualKey(*fromEnvironment))
-        return *fromEnvironment;
-    if (fromRegistry && IsUsableVirtualKey(*fromRegistry))
-        return *fromRegistry;
-    return nDefault;
+    return setting && *setting >= 1 && *setting <= 0xFE ? *setting : 0;
 }
 
 } // namespace keyrelay

@@ -1,5 +1,7 @@
 #include "relay_run.h"
 
+#include "guarded_call.h"
+
 namespace keyrelay {
 
 namespace {
@@ -11,10 +13,15 @@ CRelayRun* s_pHookRun = nullptr;
 
 LRESULT CALLBACK CRelayRun::KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (nCode == HC_ACTION && s_pHookRun &&
-        s_pHookRun->OnKeyEvent(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)))
-        return 1;
-    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    // Nothing thrown may reach the system's hook chain: the key then goes on unreported.
+    const bool bSwallow = fw::GuardedCall(
+        L"KeyRelay's keyboard hook",
+        [&] {
+            return nCode == HC_ACTION && s_pHookRun &&
+                   s_pHookRun->OnKeyEvent(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam));
+        },
+        [] { return false; });
+    return bSwallow ? 1 : ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
 bool CRelayRun::Start()

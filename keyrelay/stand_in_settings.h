@@ -1,12 +1,13 @@
 #pragma once
-// The stand-in keys as this user and this process configure them.
+// The stand-in keys as this user has set them.
 #include "key_translation.h"
 
 namespace keyrelay {
 
-// Environment variables KEYRELAY_MENU_KEY / KEYRELAY_DIAL_KEY (a number, "0x13" or "19") win over
-// the REG_DWORD values "MenuKey" / "DialKey" under HKEY_CURRENT_USER "Software\Corvale\KeyRelay";
-// keys set in neither place keep their defaults.
+// The REG_DWORD values "MenuKey" and "DialKey" under HKEY_CURRENT_USER "Software\Corvale\KeyRelay",
+// each a virtual-key code; a key without a usable value has no stand-in. Nobody sets them on a
+// customer's laptop: they are for a keyboard without the laptop's keys (a developer's, the demo's,
+// the tests').
 StandInKeys ReadStandInKeys();
 
 } // namespace keyrelay

@@ -22,3 +22,5 @@
 // The battery's level as the menu draws it: %d is the percentage.
 #define IDS_ACC_BATTERY_LEVEL     217
 #define IDS_ACC_BATTERY_UNKNOWN   218
+// The default action of a button that can be clicked.
+#define IDS_ACC_PRESS             219

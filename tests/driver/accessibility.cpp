@@ -17,31 +17,55 @@ std::wstring TakeText(BSTR text)
 
 AccessibleEvents* s_pListening = nullptr;
 
+using accessible_ptr = std::unique_ptr<IAccessible, UnknownRelease>;
+
+accessible_ptr ClientObject(HWND hWnd)
+{
+    IAccessible* pRaw = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&pRaw))))
+        return nullptr;
+    return accessible_ptr(pRaw);
+}
+
+VARIANT Self()
+{
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
 } // namespace
 
 std::optional<AccessibleInfo> ReadAccessible(HWND hWnd)
 {
-    IAccessible* pRaw = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&pRaw))) ||
-        !pRaw)
+    const accessible_ptr pAccessible = ClientObject(hWnd);
+    if (!pAccessible)
         return std::nullopt;
-    const std::unique_ptr<IAccessible, UnknownRelease> pAccessible(pRaw);
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     AccessibleInfo info;
     BSTR name = nullptr;
     VARIANT role{}, state{};
-    if (FAILED(pAccessible->get_accName(self, &name)) || FAILED(pAccessible->get_accRole(self, &role)) ||
-        FAILED(pAccessible->get_accState(self, &state))) {
+    if (FAILED(pAccessible->get_accName(Self(), &name)) || FAILED(pAccessible->get_accRole(Self(), &role)) ||
+        FAILED(pAccessible->get_accState(Self(), &state))) {
         ::SysFreeString(name);
         return std::nullopt;
     }
     info.name = TakeText(name);
     info.nRole = role.vt == VT_I4 ? role.lVal : 0;
     info.nState = state.vt == VT_I4 ? state.lVal : 0;
+    BSTR action = nullptr;
+    if (pAccessible->get_accDefaultAction(Self(), &action) == S_OK)
+        info.defaultAction = TakeText(action);
+    else
+        ::SysFreeString(action);
     return info;
+}
+
+HRESULT DoDefaultAction(HWND hWnd)
+{
+    const accessible_ptr pAccessible = ClientObject(hWnd);
+    return pAccessible ? pAccessible->accDoDefaultAction(Self()) : E_FAIL;
 }
 
 std::wstring RoleText(LONG nRole)

@@ -16,10 +16,15 @@ struct AccessibleInfo {
     std::wstring name;
     LONG nRole = 0;
     LONG nState = 0;
+    // What its default action is called; empty when it says it has none.
+    std::wstring defaultAction;
 };
 
 // The window's client object; nothing when it cannot be had.
 std::optional<AccessibleInfo> ReadAccessible(HWND hWnd);
+// Has the window's client object do its default action, as a screen reader's "activate" does; the
+// object's answer (E_FAIL when it cannot be had).
+HRESULT DoDefaultAction(HWND hWnd);
 // As a screen reader says them: the role's words, and the states' words joined by ", ".
 std::wstring RoleText(LONG nRole);
 std::wstring StateText(LONG nState);

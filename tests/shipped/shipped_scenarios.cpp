@@ -1,14 +1,19 @@
 // What only the shipped 32-bit Popbar on 64-bit Windows meets, in the prefix that tests/shipped/run
-// lays out as a 64-bit laptop (CORVALE_PROGRAMS=x86): the Touch Pack's dial keyboard comes as a 32-bit
-// package under Popbar's own Program Files folder or as a 64-bit one under the machine's, and the key
-// finds, starts, shows and hides either; and nothing of a test build runs inside the shipped Popbar.
+// lays out as a customer's 64-bit laptop (CORVALE_PROGRAMS=x86, no stand-in keys set): only the
+// laptop's own keys are taken, every ordinary key reaches the program in front; the Touch Pack's dial
+// keyboard comes as a 32-bit package under Popbar's own Program Files folder or as a 64-bit one under
+// the machine's, and the key finds, starts, shows and hides either; and nothing of a test build runs
+// inside the shipped Popbar.
 #include "debug_viewer.h"
 #include "dial_keys_journal.h"
 #include "journey.h"
+#include "key_target.h"
 #include "key_input.h"
 #include "paths.h"
 #include "popbar_session.h"
 #include "process.h"
+#include "registry_values.h"
+#include "x_input.h"
 #include "instrumentation_readers.h"
 #include "protocol/dial_keyboard.h"
 #include "wait.h"
@@ -70,7 +75,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(s_popbar && s_popbar->Process().IsRunning()); }
 
     // One press of the dial key, and its toggle done (Popbar's trace says so): a press while the last
-    // toggle runs would be dropped.
+    // toggle runs would wait for it.
     static bool PressDialKey()
     {
         const size_t nDone = s_viewer->Count(kToggleDone);
@@ -79,6 +84,9 @@ protected:
     }
 
     static constexpr char kToggleDone[] = "\nDial key : toggle done";
+    static constexpr char kMenuShown[] = "\nMSG_MENUBTN : Menu SHOW";
+    static constexpr char kToggleRuns[] = "\nDial key : toggle runs";
+    static constexpr char kPressWaits[] = "\nDial key : waits for the toggle that runs";
     static std::unique_ptr<driver::DialKeysJournal> s_journal;
     static std::unique_ptr<driver::DebugViewerRun> s_viewer;
     static std::unique_ptr<PopbarProcess> s_popbar;
@@ -89,6 +97,38 @@ std::unique_ptr<driver::DebugViewerRun> ShippedPopbar::s_viewer;
 std::unique_ptr<PopbarProcess> ShippedPopbar::s_popbar;
 
 } // namespace
+
+// Without a stand-in setting, Pause and the context-menu key are the user's: they reach the program in
+// front and open nothing, while the laptop's own menu key opens the menu. With the dismiss bit set, a
+// Pause taken as the menu key would have opened the menu and the laptop's key hidden it again.
+TEST_F(ShippedPopbar, OnACustomersLaptopOrdinaryKeysReachTheProgramInFrontAndOnlyTheLaptopsKeyOpensTheMenu)
+{
+    const driver::ScopedValue savedStatus(HKEY_CURRENT_USER, kHubSettingsKeyA, kStatusValueA, std::nullopt);
+    const DWORD nDismissAllowed = STATUS_DISMISS_ALLOWED;
+    SetStatusWord(&nDismissAllowed);
+    const size_t nShown = s_viewer->Count(kMenuShown);
+    const size_t nDialKeys = s_viewer->Count("\nDial key");
+    keyrelay_e2e::CKeyTarget target;
+    ASSERT_TRUE(target.TakeForeground());
+    RECT place{};
+    ::GetWindowRect(target.Window(), &place);
+    ASSERT_TRUE(driver::ClickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2}));
+    ASSERT_TRUE(target.TakeForeground());
+
+    driver::PressXKey(L"Pause Menu a");
+    ASSERT_TRUE(target.WaitForKeyDown('A'));
+    EXPECT_TRUE(target.HasSeenKeyDown(VK_PAUSE));
+    EXPECT_TRUE(target.HasSeenKeyDown(VK_APPS));
+
+    // KeyRelay reports in order: whatever it made of the keys above reaches Popbar before this.
+    ASSERT_TRUE(driver::Send(driver::Stroke(driver::ExtendedScanCode(kMenuKeyScanCode, false))));
+    ASSERT_TRUE(s_viewer->WaitFor(kMenuShown, nShown + 1));
+    EXPECT_TRUE(driver::WaitUntil([] { return s_popbar->IsMenuVisible(); })) << "opened by the laptop's key alone";
+    EXPECT_EQ(s_viewer->Count(kMenuShown), nShown + 1);
+    EXPECT_EQ(s_viewer->Count("\nDial key"), nDialKeys) << "the context-menu key is no dial key";
+    ASSERT_TRUE(::PostMessageW(s_popbar->Menu(), MSG_HIDEMENU, 0, 0));
+    ASSERT_TRUE(driver::WaitUntil([] { return !s_popbar->IsMenuVisible(); }));
+}
 
 TEST_F(ShippedPopbar, TheDialKeyFindsTheTouchPackInPopbarsOwnProgramFilesFolderOrInTheMachines)
 {
@@ -134,6 +174,29 @@ TEST_F(ShippedPopbar, TheDialKeyFindsTheTouchPackInPopbarsOwnProgramFilesFolderO
         EXPECT_TRUE(driver::WaitUntil([&] { return s_journal->Count(L"showHide.exe", L"hidden") == nHiddenBefore + 1; }));
         EXPECT_EQ(s_journal->Count(kDialKeysName, L"started"), nStartsBefore + 1);
     }
+}
+
+// A press to bring the 64-bit package's keyboard up and one right after to take it away: the second,
+// made while the first's toggle runs, waits for it, and then hides the keyboard that it started.
+TEST_F(ShippedPopbar, APressDuringTheToggleWaitsForItThenHidesTheKeyboardItStarted)
+{
+    ASSERT_TRUE(driver::EndDialKeyboards());
+    const TouchPackAway away(driver::ProgramFilesFolder());
+    ASSERT_TRUE(away.Moved());
+    const size_t nStartsBefore = s_journal->Count(kDialKeysName, L"started");
+    const size_t nHiddenBefore = s_journal->Count(L"showHide.exe", L"hidden");
+    const size_t nRuns = s_viewer->Count(kToggleRuns);
+    const size_t nDone = s_viewer->Count(kToggleDone);
+    const size_t nWaits = s_viewer->Count(kPressWaits);
+
+    const auto press = [] { return driver::Send(driver::Stroke(driver::ExtendedScanCode(kDialKeyScanCode, false))); };
+    ASSERT_TRUE(press());
+    ASSERT_TRUE(s_viewer->WaitFor(kToggleRuns, nRuns + 1));
+    ASSERT_TRUE(press());
+    EXPECT_TRUE(s_viewer->WaitFor(kPressWaits, nWaits + 1)) << s_viewer->Traces();
+    EXPECT_TRUE(s_viewer->WaitFor(kToggleDone, nDone + 2));
+    EXPECT_TRUE(driver::WaitUntil([&] { return s_journal->Count(L"showHide.exe", L"hidden") == nHiddenBefore + 1; }));
+    EXPECT_EQ(s_journal->Count(kDialKeysName, L"started"), nStartsBefore + 1) << "one keyboard runs";
 }
 
 // The test build's instrumentation publishes its counts in shared memory named by the process id;

@@ -43,8 +43,10 @@ AccessibleFacts ButtonFacts(const ButtonView& view)
         facts.nState |= STATE_SYSTEM_INVISIBLE;
     if (!view.bEnabled)
         facts.nState |= STATE_SYSTEM_UNAVAILABLE;
-    else if (view.bVisible)
+    else if (view.bVisible) {
         facts.nState |= STATE_SYSTEM_FOCUSABLE;
+        facts.nDefaultAction = IDS_ACC_PRESS;
+    }
     if (IsPairButton(view.nID) && view.bOn)
         facts.nState |= STATE_SYSTEM_CHECKED;
     if (view.nState != STATE_NORMAL)
@@ -63,14 +65,19 @@ AccessibleFacts MenuFacts(bool bVisible)
     return facts;
 }
 
-std::wstring AccessibleName(HINSTANCE hStrings, const AccessibleFacts& facts)
+std::wstring AccessibleText(HINSTANCE hStrings, UINT nString)
 {
     const wchar_t* pszText = nullptr;
-    const int nChars = ::LoadStringW(hStrings, facts.nName, reinterpret_cast<LPWSTR>(&pszText), 0);
+    const int nChars = nString ? ::LoadStringW(hStrings, nString, reinterpret_cast<LPWSTR>(&pszText), 0) : 0;
     if (nChars <= 0 || !pszText)
         return {};
-    const std::wstring text(pszText, static_cast<size_t>(nChars));
-    if (facts.nLevel < 0)
+    return std::wstring(pszText, static_cast<size_t>(nChars));
+}
+
+std::wstring AccessibleName(HINSTANCE hStrings, const AccessibleFacts& facts)
+{
+    const std::wstring text = AccessibleText(hStrings, facts.nName);
+    if (text.empty() || facts.nLevel < 0)
         return text;
     wchar_t szName[256] = {};
     std::swprintf(szName, 256, text.c_str(), facts.nLevel);

@@ -20,11 +20,13 @@ struct AccessibleFacts {
     int nLevel = -1; // the number its "%d" stands for; -1 when it has none
     LONG nRole = 0; // ROLE_SYSTEM_...
     LONG nState = 0; // STATE_SYSTEM_...
+    UINT nDefaultAction = 0; // the string naming its default action; 0 while it has none
 };
 
 // A button: a push button, unavailable when disabled, invisible when hidden, checked when it is the
 // lit one of an on/off pair (the setting in force, as its picture shows), hot-tracked and focused
-// while it has the highlight, pressed while pressed.
+// while it has the highlight, pressed while pressed. A button that can be clicked (shown, in an open
+// menu, and enabled) has the default action "Press", which does what a click does.
 AccessibleFacts ButtonFacts(const ButtonView& view);
 // The menu window: a pop-up menu named for what it holds.
 AccessibleFacts MenuFacts(bool bVisible);
@@ -32,3 +34,5 @@ AccessibleFacts MenuFacts(bool bVisible);
 // The name's text from the string table of hStrings, the level put in where it has one; empty when
 // the string is missing.
 std::wstring AccessibleName(HINSTANCE hStrings, const AccessibleFacts& facts);
+// A string of the table; empty for 0 or a missing one.
+std::wstring AccessibleText(HINSTANCE hStrings, UINT nString);

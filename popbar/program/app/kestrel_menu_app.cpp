@@ -1,5 +1,6 @@
 #include "app/kestrel_menu_app.h"
 
+#include "controller/instance_wait.h"
 #include "controller/kestrel_menu_dlg.h"
 #include "guarded_call.h"
 #include "protocol/menu.h"
@@ -13,6 +14,15 @@ namespace {
 
 // Named in the session's namespace: one Popbar per log-on session, as one menu per desktop.
 constexpr wchar_t kInstanceName[] = L"Local\\CORVALE Popbar KESTREL_MENU";
+// How long a Popbar that finds the object without a menu window waits for the other Popbar to show its
+// window or let the object go: far beyond the moments between a menu window's end and its object's.
+constexpr DWORD kOtherPopbarLimitMs = 10000;
+constexpr DWORD kOtherPopbarPollMs = 50;
+
+bool MenuWindowThere()
+{
+    return ::FindWindowW(kMenuWindowClass, nullptr) != nullptr;
+}
 
 } // namespace
 
@@ -22,12 +32,33 @@ BOOL CKestrelMenuApp::InitInstance()
 {
     // The menu window exists only once a Popbar's start-up is over: two Popbars started within that
     // time would both pass the window test and stay. Making a named object is atomic: of Popbars
-    // started together, one makes it and the others find it.
-    m_instance.reset(::CreateMutexW(nullptr, FALSE, kInstanceName));
-    if (m_instance && ::GetLastError() == ERROR_ALREADY_EXISTS)
+    // started together, one makes it (and holds it while its menu window lives) and the others find it.
+    m_instance.reset(::CreateMutexW(nullptr, TRUE, kInstanceName));
+    if (m_instance && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (MenuWindowThere())
+            return FALSE;
+        OtherPopbarLooks looks;
+        looks.menuWindowThere = MenuWindowThere;
+        looks.takeObject = [this](DWORD nMs) {
+            const DWORD result = ::WaitForSingleObject(m_instance.get(), nMs);
+            return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+        };
+        switch (WaitForOtherPopbar(looks, kOtherPopbarLimitMs, kOtherPopbarPollMs)) {
+        case OtherPopbar::Gone:
+            DebugTrace(L"\nStart : the Popbar before this one has ended");
+            break;
+        case OtherPopbar::Running:
+            return FALSE;
+        case OtherPopbar::NoAnswer:
+            DebugTrace(L"\nStart : another Popbar holds the session without a menu: this one ends");
+            m_instance.reset();
+            return FALSE;
+        }
+    }
+    if (MenuWindowThere()) {
+        ReleaseInstance();
         return FALSE;
-    if (::FindWindowW(kMenuWindowClass, nullptr))
-        return FALSE;
+    }
 
     WNDCLASSW wc{};
     ::GetClassInfoW(m_hInstance, L"#32770", &wc);
@@ -42,9 +73,21 @@ BOOL CKestrelMenuApp::InitInstance()
 
     // What the framework cannot hand back goes where Popbar's other diagnostics go.
     fw::ReportFailuresTo([](const wchar_t* pszText) { DebugOut(pszText); });
-    CKestrelMenuDlg dlg;
-    dlg.DoModal();
+    {
+        CKestrelMenuDlg dlg;
+        dlg.DoModal();
+        // The menu window is gone: a Popbar started from now on runs, while this one lets go of the
+        // rest of its run.
+        ReleaseInstance();
+    }
     return FALSE;
+}
+
+void CKestrelMenuApp::ReleaseInstance()
+{
+    if (m_instance)
+        ::ReleaseMutex(m_instance.get());
+    m_instance.reset();
 }
 
 int CKestrelMenuApp::ExitInstance()

@@ -15,7 +15,10 @@ public:
     int ExitInstance() override;
 
 private:
-    // Held for the whole run: the first Popbar of the session to make it is the only one.
+    // Lets another Popbar of the session run.
+    void ReleaseInstance();
+
+    // Owned while the menu window lives: the first Popbar of the session to make it is the only one.
     fw::unique_handle m_instance;
     // The menu's thread hands its accessible objects to screen readers through COM.
     std::optional<fw::com_apartment> m_com;

@@ -187,6 +187,6 @@ LRESULT CKestrelMenuDlg::OnGetObject(WPARAM wParam, LPARAM lParam, BOOL& bHandle
         if (!::IsWindow(hWndMenu))
             return std::nullopt;
         const AccessibleFacts facts = MenuFacts(::IsWindowVisible(hWndMenu) != FALSE);
-        return fw::AccessibleDescription{AccessibleName(::GetModuleHandleW(nullptr), facts), facts.nRole, facts.nState};
+        return fw::AccessibleDescription{AccessibleName(::GetModuleHandleW(nullptr), facts), facts.nRole, facts.nState, {}};
     });
 }

@@ -11,6 +11,7 @@
 #include "handles.h"
 #include "menu/menu_buttons.h"
 #include "menu/menu_paint.h"
+#include "peers/dial_key_queue.h"
 
 #include <windows.h>
 #include <objidl.h>
@@ -40,7 +41,7 @@ private:
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     // A key event reported by the key-hook library; lParam points at its KBDLLHOOKSTRUCT record.
     LRESULT OnKeyRelay(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
-    // The dial-keyboard key's toggle, run on a thread of its own, is done.
+    // The dial-keyboard key's toggle, run on a thread of its own, is done: the next press that waits runs.
     LRESULT OnDialToggleDone(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     LRESULT OnMenuButton(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
     LRESULT OnHubCommand(WPARAM wParam, LPARAM lParam, BOOL& bHandled);
@@ -67,8 +68,12 @@ private:
     void FailWith(const wchar_t* pszText);
 
     void OnMenuKey();
+    // A dial-keyboard key's press: its toggle runs now, or after the one that runs.
+    void OnDialKey(const DialKeyPress& press);
+    void RunDialToggle();
     void OnSuspend();
-    void HideMenu();
+    // Hides the menu and, with bUpdate, has it painted at once (the hide of MSG_HIDEMENU does not).
+    void HideMenu(bool bUpdate = true);
     bool IsMenuVisible() const;
     void ApplyDisplayMode();
     void TakeForeground();
@@ -86,7 +91,9 @@ private:
     void OnMenuMouseMove();
 
     fw::unique_hmodule m_hResource;
+    // Set while a menu key's sequence runs.
     bool m_bInKeyEvent = false;
+    DialKeyQueue m_dialKeys;
     fw::gdiplus_ptr<Gdiplus::Image> m_pBackground;
     int m_nSelected = -1;
     bool m_bDisplayChangeLatch = false;
@@ -95,6 +102,8 @@ private:
     HINSTANCE m_hInstance = nullptr;
     HWND m_hWndMenu = nullptr;
     SIZE m_sizeTemplate = {};
+    // A pop-up menu has been started for screen readers and not yet ended.
+    bool m_bPopupStarted = false;
     // The painted face, kept from one paint to the next.
     CMenuFace m_face;
 };

@@ -6,40 +6,69 @@
 #include "keyhook/key_reports.h"
 #include "peers/dial_keyboard.h"
 #include "protocol/menu.h"
+#include "scope_exit.h"
 #include "trace/debug_trace.h"
 
 #include <commctrl.h>
 
 LRESULT CKestrelMenuDlg::OnKeyRelay(WPARAM, LPARAM lParam, BOOL&)
 {
-    // Reports that arrive while one is handled (the status query lets sent messages in) are dropped;
-    // so is a dial-keyboard key while its last toggle still runs on its own thread, while the menu key
-    // opens or hides the menu at once.
-    if (m_bInKeyEvent)
-        return 1;
     const std::optional<KBDLLHOOKSTRUCT> key = ReadKeyRecord(lParam);
     if (!key)
         return 1;
-    m_bInKeyEvent = true;
     switch (KeyReportActionFor(key->scanCode, key->flags)) {
-    case KeyReportAction::MenuKey:
+    case KeyReportAction::MenuKey: {
+        // A menu key that arrives while the last one is handled (the status query lets sent messages
+        // in) is dropped.
+        if (m_bInKeyEvent)
+            return 1;
+        m_bInKeyEvent = true;
+        const fw::scope_exit done([this] { m_bInKeyEvent = false; });
         // Sent, so the whole menu-key sequence runs before the flag is cleared.
         ::SendMessageW(m_hWndMenu, MSG_MENUBTN, MENUBTN_KEY, MENUBTN_RELEASED);
         break;
+    }
     case KeyReportAction::DialKeyboardKey:
-        DebugTrace(StartDialKeyboardToggle(m_hWndMenu, MSG_DIALTOGGLEDONE) ? L"\nDial key : toggle"
-                                                                           : L"\nDial key : dropped, a toggle runs");
+        // Never waits here, so it is taken also while a menu key's sequence waits.
+        OnDialKey({key->scanCode, key->flags});
         break;
     case KeyReportAction::None:
         break;
     }
-    m_bInKeyEvent = false;
     return 1;
+}
+
+void CKestrelMenuDlg::OnDialKey(const DialKeyPress& press)
+{
+    switch (m_dialKeys.Press(press)) {
+    case DialKeyQueue::Outcome::RunNow:
+        RunDialToggle();
+        break;
+    case DialKeyQueue::Outcome::Waits:
+        DebugTrace(L"\nDial key : waits for the toggle that runs");
+        break;
+    case DialKeyQueue::Outcome::Dropped:
+        DebugTrace(L"\nDial key : dropped, %d presses wait already", static_cast<int>(DialKeyQueue::kMostWaiting));
+        break;
+    }
+}
+
+void CKestrelMenuDlg::RunDialToggle()
+{
+    // A toggle that cannot start runs no more: the next press that waits gets its turn.
+    while (!StartDialKeyboardToggle(m_hWndMenu, MSG_DIALTOGGLEDONE)) {
+        DebugTrace(L"\nDial key : the toggle could not start");
+        if (!m_dialKeys.Done())
+            return;
+    }
+    DebugTrace(L"\nDial key : toggle runs");
 }
 
 LRESULT CKestrelMenuDlg::OnDialToggleDone(WPARAM, LPARAM, BOOL&)
 {
     DebugTrace(L"\nDial key : toggle done");
+    if (m_dialKeys.Done())
+        RunDialToggle();
     return 0;
 }
 

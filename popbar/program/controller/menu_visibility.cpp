@@ -73,7 +73,10 @@ void CKestrelMenuDlg::OnMenuKey()
     DebugTrace(L"\nMenu Pos : left - %d, top - %d, right - %d, bottom - %d", place.x, place.y, size.cx, size.cy);
     ::SetWindowPos(m_hWndMenu, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
     MarkOpenStep(OpenStep::Shown);
-    fw::NotifyAccessibleEvent(EVENT_SYSTEM_MENUPOPUPSTART, m_hWndMenu);
+    if (!m_bPopupStarted) {
+        m_bPopupStarted = true;
+        fw::NotifyAccessibleEvent(EVENT_SYSTEM_MENUPOPUPSTART, m_hWndMenu);
+    }
     ::InvalidateRect(m_hWndMenu, nullptr, TRUE);
     ::UpdateWindow(m_hWndMenu);
 
@@ -105,10 +108,8 @@ LRESULT CKestrelMenuDlg::OnHubCommand(WPARAM wParam, LPARAM lParam, BOOL& bHandl
 
 LRESULT CKestrelMenuDlg::OnHideMenu(WPARAM, LPARAM, BOOL&)
 {
-    const bool bWasVisible = IsMenuVisible();
-    ::ShowWindow(m_hWndMenu, SW_HIDE);
-    if (bWasVisible)
-        fw::NotifyAccessibleEvent(EVENT_SYSTEM_MENUPOPUPEND, m_hWndMenu);
+    // This message hides only; every other hide also repaints at once.
+    HideMenu(false);
     return 1;
 }
 
@@ -164,13 +165,17 @@ LRESULT CKestrelMenuDlg::OnTimer(WPARAM wParam, LPARAM, BOOL& bHandled)
     return 0;
 }
 
-void CKestrelMenuDlg::HideMenu()
+void CKestrelMenuDlg::HideMenu(bool bUpdate)
 {
-    const bool bWasVisible = IsMenuVisible();
     ::ShowWindow(m_hWndMenu, SW_HIDE);
-    ::UpdateWindow(m_hWndMenu);
-    if (bWasVisible)
+    if (bUpdate)
+        ::UpdateWindow(m_hWndMenu);
+    // Only an opening starts a pop-up menu for screen readers: the hide of start-up, which finds the
+    // parked template visible, ends none.
+    if (m_bPopupStarted) {
+        m_bPopupStarted = false;
         fw::NotifyAccessibleEvent(EVENT_SYSTEM_MENUPOPUPEND, m_hWndMenu);
+    }
 }
 
 bool CKestrelMenuDlg::IsMenuVisible() const

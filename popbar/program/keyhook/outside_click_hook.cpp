@@ -1,6 +1,7 @@
 #include "keyhook/outside_click_hook.h"
 
 #include "errors.h"
+#include "guarded_call.h"
 #include "keyhook/hook_decisions.h"
 #include "protocol/menu.h"
 #include "trace/debug_trace.h"
@@ -31,17 +32,23 @@ int RemoveOutsideClickHook()
 
 LRESULT CALLBACK OutsideClickProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (!g_hMouseHook)
-        return 0;
-    switch (OutsideClickActionFor(nCode, wParam)) {
-    case OutsideClickAction::SwallowAndCommand:
-        // Screen on: the command that also disarms the hook.
-        ::PostMessageW(g_hWndMenu, WM_COMMAND, ID_SCREEN_ON, 0);
-        return 1;
-    case OutsideClickAction::Swallow:
-        return 1;
-    case OutsideClickAction::PassOn:
-        break;
-    }
-    return ::CallNextHookEx(g_hMouseHook.get(), nCode, wParam, lParam);
+    // Nothing thrown may reach the system's hook chain: the event then goes on as if unhooked.
+    return fw::GuardedCall(
+        L"outside-click hook",
+        [&]() -> LRESULT {
+            if (!g_hMouseHook)
+                return 0;
+            switch (OutsideClickActionFor(nCode, wParam)) {
+            case OutsideClickAction::SwallowAndCommand:
+                // Screen on: the command that also disarms the hook.
+                ::PostMessageW(g_hWndMenu, WM_COMMAND, ID_SCREEN_ON, 0);
+                return 1;
+            case OutsideClickAction::Swallow:
+                return 1;
+            case OutsideClickAction::PassOn:
+                break;
+            }
+            return ::CallNextHookEx(g_hMouseHook.get(), nCode, wParam, lParam);
+        },
+        [&] { return ::CallNextHookEx(nullptr, nCode, wParam, lParam); });
 }

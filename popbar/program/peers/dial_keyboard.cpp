@@ -2,6 +2,7 @@
 
 #include "com_apartment.h"
 #include "errors.h"
+#include "guarded_call.h"
 #include "handles.h"
 #include "peers/dial_keyboard_toggle.h"
 #include "protocol/dial_keyboard.h"
@@ -11,8 +12,7 @@
 #include <shlobj.h>
 #include <shellapi.h>
 
-#include <atomic>
-#include <system_error>
+#include <exception>
 #include <thread>
 
 namespace {
@@ -106,13 +106,28 @@ bool FileExists(const std::wstring& path)
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// The shell's answer for the program, as ShellExecuteW gives it: above 32 when started. The toggle's
+// thread ends right after its last start, so the shell must have finished with the start before it
+// returns (SEE_MASK_NOASYNC).
 INT_PTR OpenProgram(const std::wstring& path)
 {
-    return reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, L".", SW_SHOWNORMAL));
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOASYNC;
+    info.lpVerb = L"open";
+    info.lpFile = path.c_str();
+    info.lpDirectory = L".";
+    info.nShow = SW_SHOWNORMAL;
+    if (::ShellExecuteExW(&info))
+        return reinterpret_cast<INT_PTR>(info.hInstApp);
+    // A failure's number as ShellExecuteW answers it (2 for a missing file): the shell's, else the
+    // system's, which shares its numbers up to 32.
+    const auto nShell = reinterpret_cast<INT_PTR>(info.hInstApp);
+    if (nShell > 0 && nShell <= 32)
+        return nShell;
+    const DWORD nError = ::GetLastError();
+    return nError <= 32 ? static_cast<INT_PTR>(nError) : 0;
 }
-
-// Set while a toggle runs; the toggle's thread clears it when done.
-std::atomic<bool> s_bToggling{false};
 
 // Starts the dial keyboard, or has it shown or hidden; blocks the calling thread while it waits.
 void ToggleDialKeyboard()
@@ -137,21 +152,25 @@ void ToggleDialKeyboard()
 
 bool StartDialKeyboardToggle(HWND hWndDone, UINT nDoneMessage)
 {
-    if (s_bToggling.exchange(true))
-        return false;
     try {
         // Detached: it holds nothing of the menu's, and the process may end while it waits.
         std::thread([hWndDone, nDoneMessage] {
-            {
-                // The shell may hand a start to extensions that need COM on the calling thread.
-                const fw::com_apartment com;
-                ToggleDialKeyboard();
-            }
-            s_bToggling = false;
+            fw::GuardedCall(
+                L"dial-keyboard toggle",
+                [] {
+                    // The shell may hand a start to extensions that need COM on the calling thread.
+                    const fw::com_apartment com;
+                    ToggleDialKeyboard();
+                },
+                [] {});
+            // Done, however the toggle ended: the next press may run.
             ::PostMessageW(hWndDone, nDoneMessage, 0, 0);
         }).detach();
-    } catch (const std::system_error&) {
-        s_bToggling = false;
+    } catch (const std::exception& e) {
+        fw::ReportFailure(fw::ExceptionText(L"dial-keyboard toggle's start", &e));
+        return false;
+    } catch (...) {
+        fw::ReportFailure(fw::ExceptionText(L"dial-keyboard toggle's start", nullptr));
         return false;
     }
     return true;

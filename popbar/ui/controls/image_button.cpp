@@ -141,6 +141,11 @@ void CImageButton::SetState(int nState)
         NotifyAccessible(EVENT_OBJECT_FOCUS);
 }
 
+void CImageButton::PostCommand() const
+{
+    ::PostMessageW(m_hWndParent, WM_COMMAND, MAKEWPARAM(m_nID, 0), 0);
+}
+
 ButtonView CImageButton::View() const
 {
     ButtonView view;
@@ -236,21 +241,29 @@ LRESULT CImageButton::OnMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_LBUTTONUP:
         SetState(STATE_HOVER);
-        ::PostMessageW(m_hWndParent, WM_COMMAND, MAKEWPARAM(m_nID, 0), 0);
+        PostCommand();
         return 0;
     case WM_MOUSELEAVE:
         SetState(STATE_NORMAL);
         return 0;
     case WM_GETOBJECT:
         // Described afresh at each question, by the button while its window lives; the strings are
-        // the program's own.
-        return fw::AnswerGetObject(m_hWnd, wParam, lParam, [hWnd = m_hWnd]() -> std::optional<fw::AccessibleDescription> {
-            const CImageButton* pButton = FromHandle(hWnd);
-            if (!pButton)
-                return std::nullopt;
-            const AccessibleFacts facts = ButtonFacts(pButton->View());
-            return fw::AccessibleDescription{AccessibleName(::GetModuleHandleW(nullptr), facts), facts.nRole, facts.nState};
-        });
+        // the program's own. Its default action, "Press", is a click's release.
+        return fw::AnswerGetObject(
+            m_hWnd, wParam, lParam,
+            [hWnd = m_hWnd]() -> std::optional<fw::AccessibleDescription> {
+                const CImageButton* pButton = FromHandle(hWnd);
+                if (!pButton)
+                    return std::nullopt;
+                const AccessibleFacts facts = ButtonFacts(pButton->View());
+                const HINSTANCE hStrings = ::GetModuleHandleW(nullptr);
+                return fw::AccessibleDescription{AccessibleName(hStrings, facts), facts.nRole, facts.nState,
+                                                 AccessibleText(hStrings, facts.nDefaultAction)};
+            },
+            [hWnd = m_hWnd] {
+                if (const CImageButton* pButton = FromHandle(hWnd))
+                    pButton->PostCommand();
+            });
     default:
         break;
     }

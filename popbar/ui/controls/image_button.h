@@ -46,6 +46,8 @@ public:
     void SetAccessibleName(UINT nName) { m_nAccessibleName = nName; }
     // What the menu shows of the button, as a screen reader is told it.
     ButtonView View() const;
+    // The click's command: WM_COMMAND with the button's id, posted to its parent.
+    void PostCommand() const;
     HWND Window() const { return m_hWnd; }
     // The lit normal picture's size, 0 x 0 without it: the size the layout gives the button.
     SIZE ImageSize() const { return {m_nImageWidth, m_nImageHeight}; }

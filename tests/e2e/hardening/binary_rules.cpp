@@ -9,6 +9,8 @@
 //   imports   Windows' own DLLs only (and KeyRelay.dll for Popbar.exe)
 //   version   its version resource gives VERSION as its file version
 //   signed    it carries an Authenticode signature (scripts/package signs; signatures.sh verifies)
+// and, as a fact rather than a rule, the buffer functions whose checked forms (_FORTIFY_SOURCE) it
+// carries, read from its symbol names.
 #include "pe_file.h"
 #include "utf8.h"
 
@@ -79,6 +81,30 @@ bool IsSystemDll(const std::string& name, bool b64)
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// The functions _FORTIFY_SOURCE can check, whose checked forms are named __<name>_chk.
+constexpr const char* kFortifiable[] = {"memcpy", "memmove", "memset", "mempcpy", "strcpy", "strncpy", "strcat",
+                                        "strncat", "stpcpy", "sprintf", "snprintf", "vsprintf", "vsnprintf", "gets"};
+
+// The fortifiable functions whose checked form the binary carries, by the names in its symbol table;
+// "-" for none.
+std::string CheckedFunctions(const std::wstring& path)
+{
+    std::string bytes;
+    if (FILE* pFile = ::_wfopen(path.c_str(), L"rb")) {
+        char chunk[65536];
+        for (size_t n; (n = std::fread(chunk, 1, sizeof(chunk), pFile)) > 0;)
+            bytes.append(chunk, n);
+        std::fclose(pFile);
+    }
+    std::string names;
+    for (const char* pszName : kFortifiable) {
+        const std::string symbol = std::string("__") + pszName + "_chk";
+        if (bytes.find(symbol + '\0') != std::string::npos)
+            names += (names.empty() ? "" : ",") + std::string(pszName);
+    }
+    return names.empty() ? "-" : names;
+}
+
 struct Row {
     std::vector<std::string> cells;
     std::vector<std::string> broken;
@@ -138,6 +164,7 @@ Row CheckBinary(const std::wstring& path, const std::wstring& version)
     const std::wstring fileVersion = FileVersionOf(path);
     row.Check(fileVersion == version, "ok", "file version \"" + fw::Utf8(fileVersion) + "\", not " + fw::Utf8(version));
     row.Check(pe->bCertificate, "ok", "not signed");
+    row.cells.push_back(CheckedFunctions(path));
     return row;
 }
 
@@ -150,7 +177,7 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     const std::wstring version = argv[1];
-    const char* const header[] = {"binary", "kind", "ASLR", "HEVA", "NX", "W^X", "manifest", "imports", "version", "signed"};
+    const char* const header[] = {"binary", "kind", "ASLR", "HEVA", "NX", "W^X", "manifest", "imports", "version", "signed", "fortify"};
     std::printf("%-22s", header[0]);
     for (size_t i = 1; i < sizeof(header) / sizeof(header[0]); ++i)
         std::printf(" %-8s", header[i]);

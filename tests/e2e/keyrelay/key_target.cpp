@@ -39,7 +39,7 @@ bool CKeyTarget::TakeForeground()
 bool CKeyTarget::WaitForKeyDown(UINT nVirtualKey, DWORD nTimeoutMs)
 {
     std::unique_lock<std::mutex> hold(m_lock);
-    return m_changed.wait_for(hold, std::chrono::milliseconds(nTimeoutMs), [&] {
+    return m_changed.wait_for(hold, std::chrono::milliseconds(driver::Deadline(nTimeoutMs)), [&] {
         return std::find(m_keysDown.begin(), m_keysDown.end(), nVirtualKey) != m_keysDown.end();
     });
 }

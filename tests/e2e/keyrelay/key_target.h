@@ -20,7 +20,8 @@ public:
     HWND Window() const { return m_hWnd; }
     // Makes the window the foreground window and waits until it is.
     bool TakeForeground();
-    // Waits, without handling the calling thread's messages, until the key has come down here.
+    // Waits (the time stretched by driver::Deadline), without handling the calling thread's messages,
+    // until the key has come down here.
     bool WaitForKeyDown(UINT nVirtualKey, DWORD nTimeoutMs = 5000);
     bool HasSeenKeyDown(UINT nVirtualKey);
 

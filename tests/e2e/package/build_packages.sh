@@ -8,5 +8,5 @@ root=$1 build=$2 out=$3
 unset CORVALE_SIGN_CERT CORVALE_SIGN_KEY CORVALE_SIGN_PASS CORVALE_TIMESTAMP_URL
 rm -rf "$out"
 mkdir -p "$out"
-"$root/scripts/package" --build "$build" --output "$out/Corvale.msi"
-"$root/scripts/package" --build "$build" --version 0.0.1 --output "$out/Corvale-0.0.1.msi"
+"$root/scripts/package" --build "$build" --test-build --output "$out/Corvale.msi"
+"$root/scripts/package" --build "$build" --test-build --version 0.0.1 --output "$out/Corvale-0.0.1.msi"

@@ -2,7 +2,8 @@
 # Authenticode signatures of the package and of every program in it: each verifies against the build's
 # test CA and names the test code-signing certificate as its signer; a changed byte breaks one; the
 # package holds exactly the programs that the install component "programs" lays out; and the maker's
-# certificate, given as a PKCS#12 file or a certificate with an encrypted key, signs in its place.
+# certificate, given as a PKCS#12 file or a certificate with an encrypted key, signs in its place. A test
+# build is packaged only when the package is said to be for tests, and a plain configuration is none.
 #   signatures.sh SOURCE_DIR BUILD_DIR PACKAGES_DIR
 set -euo pipefail
 root=$1 build=$2 packages=$3
@@ -64,5 +65,20 @@ row() {
 row "the maker's PKCS#12 file with a password" "$work/maker/maker.pfx"         ""
 row "the maker's certificate and encrypted key" "$work/maker/codesign.pem"     "$work/maker/encrypted.key"
 expect "no test certificate is made when the maker's is given" "$([ -e "$work/unused" ] && echo made || echo none)" none
+
+# Test builds: their programs carry test code. scripts/package packages one only when told that the
+# package is for tests; a configuration that names no options builds the programs as they ship.
+test_options() { sed -n 's/^\(CORVALE_TESTS\|CORVALE_OBJECT_COUNTS\|CORVALE_OPEN_PROFILE\):BOOL=//p' "$1" | tr '\n' ' '; }
+if [ "$(test_options "$build/CMakeCache.txt")" = "ON ON ON " ]; then
+    said=$("$root/scripts/package" --build "$build" --output "$work/refused.msi" 2>&1 >/dev/null || echo "exit $?")
+    expect "scripts/package refuses the test build, saying why" \
+        "$(grep -c "is a test build (CORVALE_OBJECT_COUNTS CORVALE_OPEN_PROFILE CORVALE_TESTS on)" <<<"$said") ${said##*$'\n'}" "1 exit 1"
+    expect "and makes no package" "$([ -e "$work/refused.msi" ] && echo made || echo none)" none
+else
+    expect "the shipped build has no test option on" "$(test_options "$build/CMakeCache.txt")" "OFF OFF OFF "
+fi
+cmake -S "$root" -B "$work/plain" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+expect "a plain configuration has every test option off" "$(test_options "$work/plain/CMakeCache.txt")" "OFF OFF OFF "
+expect "and builds optimised" "$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$work/plain/CMakeCache.txt")" Release
 
 checks_summary

@@ -1,10 +1,11 @@
 // The menu as a screen reader finds it from another process, through the platform's accessibility
 // interface only: every button named for what it does, a push button, with the states the menu shows
 // (checked for the lit one of a pair, unavailable, invisible, focused under the highlight); the menu a
-// pop-up menu; and the events that make a screen reader speak as the menu opens and the highlight
-// moves.
+// pop-up menu; the default action "Press" of every button that can be clicked; and the events that
+// make a screen reader speak as the menu opens and the highlight moves.
 #include "accessibility.h"
 #include "com_apartment.h"
+#include "hub_fixture.h"
 #include "popbar_menu.h"
 #include "popbar_session.h"
 #include "wait.h"
@@ -12,6 +13,8 @@
 #include "x_input.h"
 
 #include <gtest/gtest.h>
+
+#include "utf8.h"
 
 #include <map>
 #include <set>
@@ -142,4 +145,120 @@ TEST_F(PopbarAccessible, TheKeyboardWalkIsSpokenButtonByButton)
     EXPECT_TRUE(buttons.at(L"Brightness down").nState & STATE_SYSTEM_FOCUSED);
     EXPECT_TRUE(buttons.at(L"Brightness down").nState & STATE_SYSTEM_HOTTRACKED);
     EXPECT_FALSE(buttons.at(L"Display: extend").nState & STATE_SYSTEM_FOCUSED) << "the highlight left it";
+}
+
+namespace {
+
+// With Screen Hub beside the menu, whose journal shows what a screen reader's presses sent.
+class PopbarAccessiblePress : public PopbarWithScreenHub {
+protected:
+    void SetUp() override
+    {
+        PopbarWithScreenHub::SetUp();
+        ASSERT_TRUE(com);
+    }
+    // The menu's button of this name as a screen reader finds it now.
+    std::optional<driver::AccessibleInfo> Button(const std::wstring& name, HWND* phButton = nullptr) const
+    {
+        for (HWND hButton : popbar.Buttons()) {
+            const auto info = driver::ReadAccessible(hButton);
+            if (info && info->name == name) {
+                if (phButton)
+                    *phButton = hButton;
+                return info;
+            }
+        }
+        return std::nullopt;
+    }
+    HRESULT PressByName(const std::wstring& name) const
+    {
+        HWND hButton = nullptr;
+        return Button(name, &hButton) ? driver::DoDefaultAction(hButton) : E_FAIL;
+    }
+    // The pop-up menu events the menu window raised so far.
+    std::vector<DWORD> PopupEvents() const
+    {
+        std::vector<DWORD> events;
+        for (const driver::AccessibleEvents::Heard& heard : popupEvents.HeardSoFar()) {
+            if (heard.hWnd == popbar.Menu())
+                events.push_back(heard.nEvent);
+        }
+        return events;
+    }
+
+    const fw::com_apartment com;
+    // Heard from every process from before Popbar starts: its start-up raises nothing.
+    driver::AccessibleEvents popupEvents{EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND, 0};
+};
+
+} // namespace
+
+// "Press" on a button does what a click does: its command reaches Screen Hub and a pair's button
+// becomes the checked one, also while the outside click is armed. A hidden or disabled button, and
+// every button of the hidden menu, has no default action. Only a real opening starts a pop-up menu,
+// and only its hide ends one.
+TEST_F(PopbarAccessiblePress, AScreenReaderPressesWhatCanBeClickedAndHearsOnlyRealOpenings)
+{
+    ASSERT_TRUE(popupEvents.Listening());
+    Start(L"--status 0x11 --battery 50");
+    ASSERT_TRUE(journal.WaitFor(driver::HubEntry(driver::HubDirection::Out, MSG_HUBCMD, HUBCMD_AVAILABILITY, AVAILABLE)));
+    const auto hidden = Button(L"Brightness up");
+    ASSERT_TRUE(hidden);
+    EXPECT_TRUE(hidden->defaultAction.empty()) << "nothing to press in the hidden menu";
+    OpenMenu();
+    ASSERT_TRUE(driver::WaitUntil([&] { return PopupEvents().size() == 1; }));
+    EXPECT_EQ(PopupEvents(), std::vector<DWORD>{EVENT_SYSTEM_MENUPOPUPSTART}) << "start-up's hide ended no pop-up menu";
+
+    for (const wchar_t* pszName : {L"Brightness up", L"Wired LAN off", L"Resolution high", L"Battery 50 percent"}) {
+        const auto info = Button(pszName);
+        ASSERT_TRUE(info) << fw::Utf8(pszName);
+        EXPECT_EQ(info->defaultAction, L"Press") << fw::Utf8(pszName);
+    }
+    // The display mode's one face shown may be pressed; the three hidden ones may not.
+    size_t nFaces = 0;
+    for (HWND hButton : popbar.Buttons()) {
+        if (::GetDlgCtrlID(hButton) != ID_DISPLAYMODE)
+            continue;
+        ++nFaces;
+        const bool bShown = hButton == VisibleDisplayFace();
+        const auto info = driver::ReadAccessible(hButton);
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->defaultAction, bShown ? L"Press" : L"") << fw::Utf8(info->name);
+        if (!bShown) {
+            EXPECT_EQ(driver::DoDefaultAction(hButton), DISP_E_MEMBERNOTFOUND) << fw::Utf8(info->name);
+        }
+    }
+    EXPECT_EQ(nFaces, 4u);
+    EXPECT_EQ(CountReceived(HUBCMD_DISPLAYMODE), 0u) << "the hidden faces pressed nothing";
+
+    EXPECT_EQ(PressByName(L"Brightness up"), S_OK);
+    EXPECT_TRUE(Received(HUBCMD_BRIGHTER, 0));
+    EXPECT_EQ(PressByName(L"Wired LAN off"), S_OK);
+    EXPECT_TRUE(Received(HUBCMD_WIRED_LAN, SWITCH_OFF));
+    EXPECT_TRUE(driver::WaitUntil([&] { return Button(L"Wired LAN off")->nState & STATE_SYSTEM_CHECKED; }));
+
+    // Screen off arms the outside click; a screen reader's press is no click, and goes to its button.
+    EXPECT_EQ(PressByName(L"Screen off"), S_OK);
+    EXPECT_TRUE(Received(HUBCMD_SCREEN, SWITCH_OFF));
+    EXPECT_EQ(PressByName(L"Brightness down"), S_OK);
+    EXPECT_TRUE(Received(HUBCMD_DARKER, 0));
+    EXPECT_EQ(CountReceived(HUBCMD_SCREEN), 1u) << "no outside click was made of it";
+    ASSERT_TRUE(driver::ClickAt({400, 500}));
+    EXPECT_TRUE(Received(HUBCMD_SCREEN, SWITCH_ON)) << "the click still ends the screen off";
+
+    // Screen Hub says the resolution pair may not be used: nothing to press there.
+    ASSERT_TRUE(::PostMessageW(popbar.Menu(), MSG_HUBCMD, HUBCMD_AVAILABILITY, 2));
+    EXPECT_TRUE(driver::WaitUntil([&] { return Button(L"Resolution high")->defaultAction.empty(); }));
+    EXPECT_EQ(PressByName(L"Resolution high"), DISP_E_MEMBERNOTFOUND);
+
+    // Hidden, then hidden again: one end for the one opening.
+    ASSERT_TRUE(::PostMessageW(popbar.Menu(), MSG_HIDEMENU, 0, 0));
+    ASSERT_TRUE(::PostMessageW(popbar.Menu(), MSG_HIDEMENU, 0, 0));
+    ASSERT_TRUE(driver::HandlesPostedMessages(popbar.Menu())) << "both hides handled";
+    ASSERT_FALSE(popbar.IsMenuVisible());
+    OpenMenu();
+    EXPECT_TRUE(driver::WaitUntil([&] { return PopupEvents().size() == 3; }));
+    EXPECT_EQ(PopupEvents(), (std::vector<DWORD>{EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND,
+                                                 EVENT_SYSTEM_MENUPOPUPSTART}));
+    EXPECT_EQ(CountReceived(HUBCMD_RES_HIGH), 0u);
 }

@@ -1,7 +1,7 @@
 // The dial-keyboard key through KeyRelay, with the menu hidden or open: it starts our stand-in of the
 // Touch Pack's dial keyboard when none runs and has showHide.exe show or hide it when one does. The
 // toggle pauses and waits on a thread of its own: meanwhile the menu answers, paints and takes the
-// menu key and the outside click at once.
+// menu key and the outside click at once, and a dial key pressed meanwhile runs after the toggle.
 #include "debug_viewer.h"
 #include "dial_keys_journal.h"
 #include "hub_fixture.h"
@@ -27,6 +27,8 @@ using namespace popbar_e2e;
 namespace {
 
 const std::string kToggleDone = "\nDial key : toggle done";
+const std::string kToggleStarted = "\nDial key : toggle runs";
+const std::string kPressWaits = "\nDial key : waits for the toggle that runs";
 
 class PopbarDialKey : public testing::Test {
 protected:
@@ -55,7 +57,7 @@ protected:
         });
     }
 
-    // Each press's toggle is done (Popbar's trace says so): a press while it runs would be dropped.
+    // Each press's toggle is done (Popbar's trace says so): a press while it runs would wait for it.
     bool TogglesDone(size_t nCount) const { return viewer.WaitFor(kToggleDone, nCount, 20000); }
 
     // Before Popbar starts, so that Popbar and what it starts write to it.
@@ -105,6 +107,24 @@ TEST_F(PopbarDialKey, StartsTheKeyboardThenShowsAndHidesItWithTheMenuHiddenOrOpe
     EXPECT_TRUE(KeyboardShows(true));
     EXPECT_EQ(journal.Count(L"DialKeys.exe", L"started"), 1u);
     EXPECT_TRUE(popbar.Process().IsRunning());
+}
+
+// A press to bring the keyboard up and one right after to take it away: the second, made while the
+// first's toggle pauses after starting the keyboard, waits for it and then hides that keyboard.
+TEST_F(PopbarDialKey, APressDuringTheToggleWaitsForItThenHidesTheKeyboardItStarted)
+{
+    ASSERT_TRUE(PressKey(kDialKeyScanCode));
+    ASSERT_TRUE(viewer.WaitFor(kToggleStarted)) << viewer.Traces();
+    ASSERT_TRUE(PressKey(kDialKeyScanCode));
+    EXPECT_TRUE(viewer.WaitFor(kPressWaits)) << viewer.Traces();
+    EXPECT_TRUE(journal.WaitFor(L"DialKeys.exe", L"started"));
+    EXPECT_TRUE(journal.WaitFor(L"showHide.exe", L"hidden", 20000));
+    ASSERT_TRUE(TogglesDone(2));
+    EXPECT_TRUE(KeyboardShows(false));
+    EXPECT_EQ(journal.Count(L"DialKeys.exe", L"started"), 1u) << "one keyboard runs";
+    const std::vector<driver::DialKeysStart> starts = journal.Starts();
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_EQ(starts[0].program, L"DialKeys.exe") << "started first, then hidden";
 }
 
 TEST_F(PopbarDialKey, WithoutTouchPackNothingStartsAndTheNextKeyIsHandledAfterTheToggle)
@@ -202,8 +222,8 @@ std::optional<DWORD> LongestRoundTrip(HWND hWndMenu, const std::function<bool()>
 // A keyboard that takes a minute to become ready: the toggle waits five seconds for it before it runs
 // the show-hide program, as it always did, but on its own thread. Throughout, posted messages are
 // handled and painted at once, the outside click becomes ID_SCREEN_ON, and the menu key reaches Screen
-// Hub and hides the menu; a second dial key meanwhile is dropped. After the wait the outside-click hook
-// still works.
+// Hub and hides the menu; a second dial key meanwhile waits and runs the show-hide program again after
+// the first. After the wait the outside-click hook still works.
 TEST_F(PopbarDialToggleWaits, TheMenuAnswersAtOnceWhileTheToggleWaitsForTheKeyboard)
 {
     ASSERT_TRUE(keyboard.Start(driver::InstalledDialKeys(), L"--busy 60000"));
@@ -217,7 +237,7 @@ TEST_F(PopbarDialToggleWaits, TheMenuAnswersAtOnceWhileTheToggleWaitsForTheKeybo
     const ULONGLONG toggleStarted = ::GetTickCount64();
     const auto ended = [&] { return dialJournal.Count(L"showHide.exe", L"no keyboard") > 0; };
     ASSERT_TRUE(PressKey(kDialKeyScanCode));
-    EXPECT_TRUE(viewer.WaitFor("\nDial key : dropped, a toggle runs")) << viewer.Traces();
+    EXPECT_TRUE(viewer.WaitFor(kPressWaits)) << viewer.Traces();
     int nRounds = 0;
     const std::optional<DWORD> longest = LongestRoundTrip(popbar.Menu(), [&] {
         return ended() || ::GetTickCount64() - toggleStarted > 1000;
@@ -235,9 +255,13 @@ TEST_F(PopbarDialToggleWaits, TheMenuAnswersAtOnceWhileTheToggleWaitsForTheKeybo
     std::printf("%d posted round trips during the toggle's %llu ms, the longest %lu ms\n", nRounds, toggleTook,
                 static_cast<unsigned long>(std::max(longest.value_or(0), longestAfter.value_or(0))));
     EXPECT_GE(toggleTook, 5000u) << "the toggle waited its five seconds for the keyboard";
-    EXPECT_EQ(dialJournal.Count(L"DialKeys.exe", L"started"), 1u);
-    EXPECT_EQ(dialJournal.Count(L"showHide.exe", L"no keyboard"), 1u) << "the second dial key was dropped";
     EXPECT_TRUE(viewer.WaitFor(kToggleDone));
+    EXPECT_EQ(dialJournal.Count(L"showHide.exe", L"no keyboard"), 1u) << "the second press waits for the first's toggle";
+    EXPECT_TRUE(dialJournal.WaitFor(L"showHide.exe", L"no keyboard", 20000) &&
+                driver::WaitUntil([&] { return dialJournal.Count(L"showHide.exe", L"no keyboard") == 2; }, 20000))
+        << "then runs its own";
+    EXPECT_TRUE(viewer.WaitFor(kToggleDone, 2, 20000));
+    EXPECT_EQ(dialJournal.Count(L"DialKeys.exe", L"started"), 1u);
 
     // After the wait: armed again, the next click anywhere is ID_SCREEN_ON again.
     OpenMenu();

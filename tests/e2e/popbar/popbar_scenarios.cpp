@@ -232,11 +232,26 @@ TEST_F(PopbarMenu, CloseRequestIsRefusedWithoutTheDismissBit)
     OpenMenu();
 }
 
-TEST_F(PopbarMenu, CloseRequestWithTheDismissBitEndsPopbar)
+// Ended by its close request (as Screen Hub or an updater ends it) and started again the moment its
+// menu window is gone: each time the new Popbar runs, alone, and its menu opens.
+TEST_F(PopbarMenu, CloseRequestWithTheDismissBitEndsPopbarAndOneStartedRightAfterRuns)
 {
     SetStatusWord(&kStatusDismiss);
-    ::PostMessageW(popbar.Menu(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(popbar.Process().WaitForExit(5000));
+    std::array<PopbarProcess, 2> popbars;
+    PopbarProcess* pRunning = &popbar;
+    for (int nRestart = 0; nRestart < 10; ++nRestart) {
+        SCOPED_TRACE(nRestart);
+        const HWND hWndEnding = pRunning->Menu();
+        ASSERT_TRUE(::PostMessageW(hWndEnding, WM_CLOSE, 0, 0));
+        ASSERT_TRUE(driver::WaitUntil([&] { return !::IsWindow(hWndEnding); }, 5000));
+        PopbarProcess& next = popbars[static_cast<size_t>(nRestart % 2)];
+        ASSERT_TRUE(next.Start(PopbarPath())) << "the Popbar started again did not run";
+        EXPECT_TRUE(pRunning->Process().WaitForExit(5000));
+        EXPECT_EQ(driver::TopLevelWindows(0, kMenuWindowClass).size(), 1u);
+        ASSERT_TRUE(next.SendMenuKey());
+        EXPECT_TRUE(next.IsMenuVisible());
+        pRunning = &next;
+    }
 }
 
 TEST_F(PopbarMenu, EscapeHidesTheMenuWithoutEndingPopbar)

@@ -84,7 +84,7 @@ TEST(StandInKeys, DialStandInIsReportedAsTheExtendedDialKeyWithOnlyTheFlagsThatK
     EXPECT_TRUE(release->bSwallow);
 }
 
-TEST(StandInKeys, ConfiguredKeysReplaceTheDefaultsAndTheMenuWinsWhenBothAreOneKey)
+TEST(StandInKeys, ConfiguredKeysAreTheOnlyOnesAndTheMenuWinsWhenBothAreOneKey)
 {
     const StandInKeys f9AndF10 = {VK_F9, VK_F10};
     EXPECT_FALSE(TranslateKey(VK_PAUSE, 0x45, LLKHF_UP, f9AndF10));
@@ -94,25 +94,21 @@ TEST(StandInKeys, ConfiguredKeysReplaceTheDefaultsAndTheMenuWinsWhenBothAreOneKe
     EXPECT_EQ(TranslateKey(VK_F9, 0x43, LLKHF_UP, same)->scanCode, kMenuKeyScanCode);
 }
 
-TEST(StandInSettings, NumbersAreReadInDecimalOrHexadecimal)
+TEST(StandInKeys, WithoutSettingsOnlyTheLaptopsKeysAreReportedAndEveryOtherKeyPassesOn)
 {
-    EXPECT_EQ(ParseVirtualKey(L"19"), DWORD{VK_PAUSE});
-    EXPECT_EQ(ParseVirtualKey(L"0x5D"), DWORD{VK_APPS});
-    EXPECT_EQ(ParseVirtualKey(L"0xfe"), DWORD{0xFE});
+    const StandInKeys none;
+    for (DWORD vk : {DWORD{VK_PAUSE}, DWORD{VK_APPS}, DWORD{0}, DWORD{'A'}})
+        for (DWORD flags : {DWORD{0}, DWORD{LLKHF_UP}, DWORD{LLKHF_EXTENDED | LLKHF_UP}})
+            EXPECT_FALSE(TranslateKey(vk, 0x45, flags, none)) << vk << " " << flags;
+    EXPECT_TRUE(TranslateKey(kLaptopVk, kMenuKeyScanCode, LLKHF_EXTENDED | LLKHF_UP, none));
+    EXPECT_TRUE(TranslateKey(kLaptopVk, kDialKeyScanCode, LLKHF_EXTENDED | LLKHF_UP, none));
 }
 
-TEST(StandInSettings, TextThatIsNotAUsableKeyIsRefused)
+TEST(StandInSettings, OnlyAUsableVirtualKeyIsAStandIn)
 {
-    for (const wchar_t* text : {L"", L"0", L"255", L"0x100", L"-1", L"Pause", L"19x", L"4294967315"})
-        EXPECT_FALSE(ParseVirtualKey(text)) << text;
-    EXPECT_FALSE(ParseVirtualKey(nullptr));
-}
-
-TEST(StandInSettings, EnvironmentBeatsRegistryBeatsDefaultAndUnusableValuesAreSkipped)
-{
-    EXPECT_EQ(ChooseStandInKey(DWORD{VK_F9}, DWORD{VK_F10}, VK_PAUSE), DWORD{VK_F9});
-    EXPECT_EQ(ChooseStandInKey(std::nullopt, DWORD{VK_F10}, VK_PAUSE), DWORD{VK_F10});
-    EXPECT_EQ(ChooseStandInKey(std::nullopt, std::nullopt, VK_PAUSE), DWORD{VK_PAUSE});
-    EXPECT_EQ(ChooseStandInKey(std::nullopt, DWORD{0}, VK_PAUSE), DWORD{VK_PAUSE});
-    EXPECT_EQ(ChooseStandInKey(std::nullopt, DWORD{0x1FF}, VK_PAUSE), DWORD{VK_PAUSE});
+    EXPECT_EQ(StandInKeyFrom(DWORD{VK_PAUSE}), DWORD{VK_PAUSE});
+    EXPECT_EQ(StandInKeyFrom(DWORD{0xFE}), DWORD{0xFE});
+    for (std::optional<DWORD> setting : {std::optional<DWORD>{}, std::optional<DWORD>{0}, std::optional<DWORD>{0xFF},
+                                          std::optional<DWORD>{0x113}, std::optional<DWORD>{0xFFFFFFFF}})
+        EXPECT_EQ(StandInKeyFrom(setting), DWORD{0});
 }
